@@ -1,0 +1,86 @@
+#include "app/startup.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app.h"
+#include "app/frm_tray.h"
+#include "app/single_instance.h"
+#include "catalog/categories.h"
+#include "catalog/game_entries.h"
+#include "catalog/game_list.h"
+#include "menu/classic_menu.h"
+#include "menu/launcher.h"
+#include "skin/skinned_menus.h"
+#include "store/files.h"
+#include "store/registry.h"
+#include "store/system_info.h"
+#include "store/text_codec.h"
+#include "store/text_util.h"
+#include "store/wait.h"
+
+std::string ExecutableFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return Narrow(path.substr(0, path.find_last_of(L'\\')));
+}
+
+void OpenMenuWindows(int ltype) {
+  switch (ltype) {
+    case 0:
+      OpenFrmMain();
+      break;
+    case 1:
+    case 2:
+      LoadGameEntries();
+      ltype == 1 ? ShowFrmMain4() : ShowFrmMain3();
+      ShowFrmMain2();
+      break;
+    default:
+      break;  // only the tray agent runs
+  }
+}
+
+bool RunStartup(const std::string& arguments) {
+  App& app = TheApp();
+  app.ProgramFolder = ExecutableFolder();
+
+  RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Harrow\\CDGame", "szDir", app.ProgramFolder);
+  RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Harrow\\CDGame", "szFile", "TSLC.exe");
+
+  if (!TrimSpaces(arguments).empty()) StartGameByArgument(arguments);
+
+  if (!ClaimSingleInstance()) return false;
+
+  app.MenuReady = false;
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  app.EnvFile = app.ProgramFolder + "\\env.mts";
+
+  if (!FileExists(JoinPath(GetGameDataFolder(), "Game.mts"))) {
+    UpdateGameList();
+    ScanInstalledGames(true);
+    WriteDefaultCategories();
+  }
+
+  app.SkinName = "Default";
+  LoadCategories();
+
+  app.Settings = ClientSettings{};
+  LoadClientSettings();
+  LoadGameLaunchers();
+
+  TheFrmTray().Load();
+  DoEvents();
+
+  OpenMenuWindows(app.Settings.ltype);
+  return true;
+}

@@ -1,0 +1,5 @@
+#pragma once
+// The category table Skin\Vdcate.ini. Placeholders until the catalog lands.
+
+void LoadCategories();
+void WriteDefaultCategories();

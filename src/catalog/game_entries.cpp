@@ -1,0 +1,4 @@
+#include "catalog/game_entries.h"
+
+void LoadGameEntries() {}
+void LoadGameLaunchers() {}

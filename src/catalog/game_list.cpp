@@ -1,0 +1,4 @@
+#include "catalog/game_list.h"
+
+void UpdateGameList() {}
+void ScanInstalledGames(bool) {}

@@ -1,0 +1,3 @@
+#include "menu/classic_menu.h"
+
+void OpenFrmMain() {}

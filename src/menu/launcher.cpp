@@ -1,0 +1,3 @@
+#include "menu/launcher.h"
+
+void StartGameByArgument(const std::string&) {}

@@ -1,0 +1,3 @@
+#include "store/client_settings.h"
+
+void LoadClientSettings() {}

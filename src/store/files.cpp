@@ -1,0 +1,113 @@
+#include "store/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "store/text_codec.h"
+#include "store/text_util.h"
+
+namespace {
+struct FileHandle {
+  HANDLE h;
+  explicit FileHandle(HANDLE handle) : h(handle) {}
+  ~FileHandle() {
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool ok() const { return h != INVALID_HANDLE_VALUE; }
+};
+
+std::optional<WIN32_FIND_DATAW> FindEntry(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  WIN32_FIND_DATAW data{};
+  HANDLE find = FindFirstFileW(Widen(path).c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(find);
+  return data;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+bool AppendBytes(const std::string& path, std::string_view bytes) {
+  FileHandle file(CreateFileW(Widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.ok() && WriteAll(file.h, bytes);
+}
+
+bool ReplaceBytes(const std::string& path, std::string_view bytes) {
+  std::string temporary = path + ".tmp-" + std::to_string(GetCurrentProcessId());
+  {
+    FileHandle file(CreateFileW(Widen(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) return false;
+    if (!WriteAll(file.h, bytes) || !FlushFileBuffers(file.h)) {
+      CloseHandle(file.h);
+      file.h = INVALID_HANDLE_VALUE;
+      DeleteFileW(Widen(temporary).c_str());
+      return false;
+    }
+  }
+  if (MoveFileExW(Widen(temporary).c_str(), Widen(path).c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  DeleteFileW(Widen(temporary).c_str());
+  return false;
+}
+}  // namespace
+
+bool PathExists(const std::string& path) { return FindEntry(path).has_value(); }
+
+bool FileExists(const std::string& path) {
+  auto entry = FindEntry(path);
+  return entry && !(entry->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+  if (path.empty()) return false;
+  DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WriteTextFile(const std::string& path, std::string_view text, bool append, bool newline) {
+  std::string bytes = Utf8ToAnsi(text);
+  if (newline) bytes += "\r\n";
+  return append ? AppendBytes(path, bytes) : ReplaceBytes(path, bytes);
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.h, &size) || size.QuadPart > (1LL << 30)) return std::nullopt;
+  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  DWORD read = 0;
+  if (!bytes.empty() && !ReadFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+    return std::nullopt;
+  bytes.resize(read);
+  return AnsiToUtf8(bytes);
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+  auto text = ReadTextFile(path);
+  if (!text) return std::nullopt;
+  return SplitLines(*text);
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  path += name;
+  return path;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// File and folder helpers. Paths and texts are UTF-8; file contents are ANSI code page bytes.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// True when a directory listing of the path finds an entry of any attribute (folders included).
+bool PathExists(const std::string& path);
+// True when the path exists and is not a folder; any error (illegal characters too) reads as false.
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+
+// Appends to or replaces the file, writing the text in the ANSI code page and CR LF when asked.
+// A replaced file is written beside the old one and moved over it, so it is never half written.
+bool WriteTextFile(const std::string& path, std::string_view text, bool append, bool newline);
+
+// The whole file as UTF-8, or nothing when it cannot be read.
+std::optional<std::string> ReadTextFile(const std::string& path);
+// The file's lines (CR LF, LF or CR), or nothing when it cannot be read.
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
+
+// folder + "\" + name, without doubling a backslash the folder already ends with.
+std::string JoinPath(std::string_view folder, std::string_view name);

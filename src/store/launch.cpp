@@ -1,0 +1,45 @@
+#include "store/launch.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "store/text_codec.h"
+
+namespace {
+LaunchObserver& Observer() {
+  static LaunchObserver observer;
+  return observer;
+}
+
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
+
+bool ShellStart(const LaunchRequest& request) {
+  std::wstring verb = Widen(request.verb), file = Widen(request.file), args = Widen(request.arguments),
+               folder = Widen(request.folder);
+  auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, OrNull(verb), file.c_str(), OrNull(args), OrNull(folder), request.show));
+  return result > 32;
+}
+
+bool CreateStart(const LaunchRequest& request) {
+  std::wstring commandLine = Widen(request.file), folder = Widen(request.folder);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(request.show);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, OrNull(folder),
+                      &startup, &process))
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+}  // namespace
+
+bool Launch(const LaunchRequest& request) {
+  if (Observer()) return Observer()(request);
+  return request.road == LaunchRequest::Road::Shell ? ShellStart(request) : CreateStart(request);
+}
+
+void SetLaunchObserver(LaunchObserver observer) { Observer() = std::move(observer); }

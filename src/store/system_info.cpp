@@ -1,0 +1,66 @@
+#include "store/system_info.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <map>
+
+#include "app/app.h"
+#include "store/files.h"
+#include "store/registry.h"
+#include "store/text_codec.h"
+#include "store/text_util.h"
+
+namespace {
+std::map<int, std::string>& SpecialFolderStandIns() {
+  static std::map<int, std::string> standIns;
+  return standIns;
+}
+}  // namespace
+
+std::string GetSpecialFolder(int id) {
+  auto& standIns = SpecialFolderStandIns();
+  if (auto found = standIns.find(id); found != standIns.end()) return found->second;
+  wchar_t buffer[512] = {};
+  if (!SHGetSpecialFolderPathW(nullptr, buffer, id, FALSE)) return {};
+  return Narrow(buffer);
+}
+
+void OverrideSpecialFolder(int id, const std::string& path) {
+  if (path.empty())
+    SpecialFolderStandIns().erase(id);
+  else
+    SpecialFolderStandIns()[id] = path;
+}
+
+std::string GetWindowsFolder() {
+  wchar_t buffer[255] = {};
+  UINT count = GetWindowsDirectoryW(buffer, 255);
+  return count < 255 ? Narrow(std::wstring_view(buffer, count)) : std::string();
+}
+
+std::string WindowsVersionName(unsigned major, unsigned minor) {
+  struct Known {
+    unsigned major, minor;
+    const char* name;
+  };
+  static constexpr Known kNames[] = {{4, 0, "NT4"}, {4, 10, "98"},   {4, 90, "ME"},
+                                     {5, 0, "2000"}, {5, 1, "XP"},   {5, 2, "2003"},
+                                     {6, 0, "VISTA"}, {6, 1, "7"},   {6, 2, "8"}};
+  for (const auto& known : kNames)
+    if (known.major == major && known.minor == minor) return known.name;
+  return {};
+}
+
+std::string GetWindowsVersionName() {
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+  if (!GetVersionExW(&info)) return {};
+  return WindowsVersionName(info.dwMajorVersion, info.dwMinorVersion);
+}
+
+std::string GetGameDataFolder() {
+  std::string folder = Trim(RegReadString(HKEY_CURRENT_USER, "Software\\Harrow\\Game", "szPath"));
+  if (!folder.empty() && FileExists(JoinPath(folder, "Game.mts"))) return folder;
+  return TheApp().ProgramFolder;
+}

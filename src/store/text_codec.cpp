@@ -1,0 +1,28 @@
+#include "store/text_codec.h"
+
+#include <windows.h>
+
+namespace {
+std::wstring ToWide(UINT codePage, std::string_view bytes) {
+  if (bytes.empty()) return {};
+  int count = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(count), L'\0');
+  MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), count);
+  return wide;
+}
+
+std::string FromWide(UINT codePage, std::wstring_view wide) {
+  if (wide.empty()) return {};
+  int count = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                  nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(count), '\0');
+  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), count,
+                      nullptr, nullptr);
+  return bytes;
+}
+}  // namespace
+
+std::wstring Widen(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+std::string Narrow(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
+std::string AnsiToUtf8(std::string_view ansi) { return Narrow(ToWide(CP_ACP, ansi)); }
+std::string Utf8ToAnsi(std::string_view utf8) { return FromWide(CP_ACP, Widen(utf8)); }

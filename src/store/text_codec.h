@@ -1,0 +1,13 @@
+#pragma once
+// The one place where text changes encoding: UTF-8 inside the program, UTF-16 at Win32 calls,
+// the system ANSI code page in files and in copy-data records.
+#include <string>
+#include <string_view>
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view wide);
+
+// File bytes in the ANSI code page to UTF-8 and back. Bytes that are not valid in the code
+// page become the code page's replacement character; nothing is dropped silently.
+std::string AnsiToUtf8(std::string_view ansi);
+std::string Utf8ToAnsi(std::string_view utf8);

@@ -1,0 +1,33 @@
+#pragma once
+// Drives the real tslc.exe from outside: a copy in a temporary program folder, started as its
+// own process, watched through its windows and the registry of the Wine prefix.
+#include <windows.h>
+
+#include <string>
+
+#include "support/test_env.h"
+
+// A window of the given class that belongs to the process, message-only windows included;
+// waits up to timeoutMs for it to appear. Null when it does not.
+HWND WaitForWindow(const std::string& className, DWORD processId, DWORD timeoutMs = 10000);
+
+class ProgramUnderTest {
+ public:
+  ProgramUnderTest();  // copies tslc.exe into a fresh program folder
+  ~ProgramUnderTest();  // ends the process if it still runs
+  ProgramUnderTest(const ProgramUnderTest&) = delete;
+  ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+  const TempFolder& folder() const { return folder_; }
+  DWORD processId() const { return process_.dwProcessId; }
+
+  bool Start(const std::string& arguments = {});
+  // The exit code, or STILL_ACTIVE when it has not ended within timeoutMs.
+  DWORD WaitForExit(DWORD timeoutMs = 10000);
+  // Asks the tray window to unload, as a clean end; returns the exit code.
+  DWORD End();
+
+ private:
+  TempFolder folder_;
+  PROCESS_INFORMATION process_{};
+};

@@ -1,0 +1,54 @@
+#include "store/system_info.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "store/files.h"
+#include "store/registry.h"
+#include "store/text_codec.h"
+#include "support/test_env.h"
+
+using SystemInfoTest = TesselTest;
+
+TEST(WindowsVersion, KnownVersionsHaveNamesAndOthersNone) {
+  EXPECT_EQ(WindowsVersionName(4, 0), "NT4");
+  EXPECT_EQ(WindowsVersionName(4, 10), "98");
+  EXPECT_EQ(WindowsVersionName(4, 90), "ME");
+  EXPECT_EQ(WindowsVersionName(5, 0), "2000");
+  EXPECT_EQ(WindowsVersionName(5, 1), "XP");
+  EXPECT_EQ(WindowsVersionName(5, 2), "2003");
+  EXPECT_EQ(WindowsVersionName(6, 0), "VISTA");
+  EXPECT_EQ(WindowsVersionName(6, 1), "7");
+  EXPECT_EQ(WindowsVersionName(6, 2), "8");
+  EXPECT_EQ(WindowsVersionName(6, 3), "");
+  EXPECT_EQ(WindowsVersionName(10, 0), "");
+}
+
+TEST(SystemFolders, ComeFromTheSystemUnlessStoodIn) {
+  EXPECT_TRUE(FolderExists(GetWindowsFolder()));
+  std::string system = GetSpecialFolder(37);
+  EXPECT_TRUE(FolderExists(system)) << system;
+  EXPECT_EQ(GetSpecialFolder(0x7ff0), "");
+
+  OverrideSpecialFolder(25, "C:\\stand-in");
+  EXPECT_EQ(GetSpecialFolder(25), "C:\\stand-in");
+  OverrideSpecialFolder(25, "");
+  EXPECT_NE(GetSpecialFolder(25), "C:\\stand-in");
+}
+
+TEST_F(SystemInfoTest, GameDataFolderIsTheRegisteredFolderOnlyWhenGameMtsIsThere) {
+  EXPECT_EQ(GetGameDataFolder(), folder.path());
+
+  TempFolder data;
+  RegWriteString(HKEY_CURRENT_USER, "Software\\Harrow\\Game", "szPath", "  " + data.path() + " ");
+  EXPECT_EQ(GetGameDataFolder(), folder.path()) << "no Game.mts there yet";
+
+  CreateDirectoryW(Widen(data / "Game.mts").c_str(), nullptr);
+  EXPECT_EQ(GetGameDataFolder(), folder.path()) << "a folder named Game.mts is no file";
+  RemoveDirectoryW(Widen(data / "Game.mts").c_str());
+
+  WriteTextFile(data / "Game.mts", "", false, true);
+  EXPECT_EQ(GetGameDataFolder(), data.path());
+}

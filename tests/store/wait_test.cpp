@@ -1,0 +1,65 @@
+#include "store/wait.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+double NowMs() {
+  LARGE_INTEGER counter, frequency;
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// A thread timer whose callback runs once from inside the message loop of a wait.
+std::function<void()> g_onTimer;
+void CALLBACK TimerFired(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  auto action = std::move(g_onTimer);
+  if (action) action();
+}
+
+// Timer resolution on the host: waits may end this much before their nominal time.
+constexpr double kSlackMs = 20;
+}  // namespace
+
+TEST(Wait, KeepsDispatchingMessagesWhileWaiting) {
+  bool ran = false;
+  g_onTimer = [&] { ran = true; };
+  SetTimer(nullptr, 0, 30, TimerFired);
+  double start = NowMs();
+  WaitMilliseconds(300);
+  EXPECT_TRUE(ran);
+  EXPECT_GE(NowMs() - start, 300 - kSlackMs);
+}
+
+TEST(Wait, ANestedWaitWaitsForTheOuterOneThenItsOwnFullTime) {
+  double start = NowMs(), innerStarted = 0, innerEnded = 0;
+  g_onTimer = [&] {
+    innerStarted = NowMs();
+    WaitMilliseconds(200);
+    innerEnded = NowMs();
+  };
+  SetTimer(nullptr, 0, 50, TimerFired);
+  WaitMilliseconds(400);
+  double outerEnded = NowMs();
+  ASSERT_GT(innerStarted, 0) << "the timer message ran inside the wait";
+  EXPECT_LT(innerStarted - start, 400);
+  EXPECT_GE(innerEnded - start, 400 + 200 - kSlackMs);
+  EXPECT_GE(outerEnded, innerEnded);
+}
+
+TEST(Wait, AQuitMessageSeenDuringAWaitIsKeptForTheMessageLoop) {
+  PostQuitMessage(7);
+  WaitMilliseconds(50);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+  PostQuitMessage(3);
+  DoEvents();
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 3u);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The world of one in-process test: a fresh App whose program folder is a new temporary folder,
+// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE redirected to private keys, and recorders on the
+// message-box and launch seams. Everything is removed afterwards.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "support/recorders.h"
+
+// A new empty folder under the temporary folder, removed with everything in it on destruction.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& path() const { return path_; }
+  std::string operator/(std::string_view name) const;
+
+ private:
+  std::string path_;
+};
+
+class TesselTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Path of a file in the program folder.
+  std::string Path(std::string_view name) const { return folder / name; }
+  // Writes raw bytes (no conversion), for files as other programs leave them.
+  void WriteBytes(std::string_view name, std::string_view bytes) const;
+  std::string ReadBytes(std::string_view name) const;
+
+  TempFolder folder;
+  MessageBoxRecorder boxes;
+  LaunchRecorder launches;
+
+ private:
+  std::string registryRoot_;
+};

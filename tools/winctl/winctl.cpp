@@ -1,0 +1,69 @@
+// Waits for or closes a window by class name, for scripts that drive the program from outside.
+//   winctl wait CLASS [TIMEOUT_MS]   exit 0 once a window of that class exists (message-only too)
+//   winctl close CLASS [TIMEOUT_MS]  post WM_CLOSE to it and exit 0 once its process has ended
+// With WINCTL_DESKTOP set, the window is looked for on that desktop (a Wine virtual desktop).
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+// The desktop may not exist yet when winctl starts beside the program, so every look tries again.
+void UseDesktopFromEnvironment() {
+  static bool attached = false;
+  wchar_t name[256];
+  if (attached || !GetEnvironmentVariableW(L"WINCTL_DESKTOP", name, 256)) return;
+  if (HDESK desktop = OpenDesktopW(name, 0, FALSE, GENERIC_ALL)) attached = SetThreadDesktop(desktop);
+}
+
+HWND FindByClass(const wchar_t* className) {
+  UseDesktopFromEnvironment();
+  if (HWND hwnd = FindWindowW(className, nullptr)) return hwnd;
+  return FindWindowExW(HWND_MESSAGE, nullptr, className, nullptr);
+}
+
+HWND WaitFor(const wchar_t* className, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (HWND hwnd = FindByClass(className)) return hwnd;
+    if (GetTickCount() - start >= timeoutMs) return nullptr;
+    Sleep(100);
+  }
+}
+
+int Close(const wchar_t* className, DWORD timeoutMs) {
+  HWND hwnd = FindByClass(className);
+  if (!hwnd) {
+    fwprintf(stderr, L"winctl: no window of class %ls\n", className);
+    return 1;
+  }
+  DWORD processId = 0;
+  GetWindowThreadProcessId(hwnd, &processId);
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  bool ended = process && WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+  if (process) CloseHandle(process);
+  if (!ended) fwprintf(stderr, L"winctl: the process of %ls did not end\n", className);
+  return ended ? 0 : 1;
+}
+
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) {
+    fwprintf(stderr, L"usage: winctl wait|close CLASS [TIMEOUT_MS]\n");
+    return 2;
+  }
+  DWORD timeoutMs = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 20000;
+  std::wstring command = argv[1];
+  if (command == L"wait") {
+    if (WaitFor(argv[2], timeoutMs)) return 0;
+    fwprintf(stderr, L"winctl: no window of class %ls appeared\n", argv[2]);
+    return 1;
+  }
+  if (command == L"close") return Close(argv[2], timeoutMs);
+  fwprintf(stderr, L"winctl: unknown command %ls\n", argv[1]);
+  return 2;
+}
