@@ -2,3 +2,4 @@
 
 void UpdateGameList() {}
 void ScanInstalledGames(bool) {}
+void ClearIconFolders() {}

@@ -4,3 +4,5 @@
 void UpdateGameList();
 // all: examine every listed game and append entries (the first build of Game.mts).
 void ScanInstalledGames(bool all);
+// Empties \Bmp and the category folders so that they are rebuilt.
+void ClearIconFolders();

@@ -1,0 +1,5 @@
+#include "upkeep/startup_programs.h"
+
+void BuildStartupList(const std::string&) {}
+void WriteStartupLists() {}
+void PruneMachineStartup() {}
