@@ -44,7 +44,9 @@ bool AppendBytes(const std::string& path, std::string_view bytes) {
   return file.ok() && WriteAll(file.h, bytes);
 }
 
-bool ReplaceBytes(const std::string& path, std::string_view bytes) {
+}  // namespace
+
+bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   std::string temporary = path + ".tmp-" + std::to_string(GetCurrentProcessId());
   {
     FileHandle file(CreateFileW(Widen(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -63,7 +65,6 @@ bool ReplaceBytes(const std::string& path, std::string_view bytes) {
   DeleteFileW(Widen(temporary).c_str());
   return false;
 }
-}  // namespace
 
 bool PathExists(const std::string& path) { return FindEntry(path).has_value(); }
 
@@ -81,7 +82,7 @@ bool FolderExists(const std::string& path) {
 bool WriteTextFile(const std::string& path, std::string_view text, bool append, bool newline) {
   std::string bytes = Utf8ToAnsi(text);
   if (newline) bytes += "\r\n";
-  return append ? AppendBytes(path, bytes) : ReplaceBytes(path, bytes);
+  return append ? AppendBytes(path, bytes) : ReplaceFileBytes(path, bytes);
 }
 
 std::optional<std::string> ReadTextFile(const std::string& path) {

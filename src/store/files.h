@@ -15,6 +15,9 @@ bool FolderExists(const std::string& path);
 // A replaced file is written beside the old one and moved over it, so it is never half written.
 bool WriteTextFile(const std::string& path, std::string_view text, bool append, bool newline);
 
+// Replaces the file with these bytes, written beside it and moved over it.
+bool ReplaceFileBytes(const std::string& path, std::string_view bytes);
+
 // The whole file as UTF-8, or nothing when it cannot be read.
 std::optional<std::string> ReadTextFile(const std::string& path);
 // The file's lines (CR LF, LF or CR), or nothing when it cannot be read.

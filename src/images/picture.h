@@ -1,0 +1,36 @@
+#pragma once
+// Pictures for windows and controls: JPEG, BMP, GIF and PNG files through the platform's codecs.
+#include <windows.h>
+
+#include <string>
+
+// A device-independent bitmap (32-bit, premultiplied alpha) owned by the object.
+class Picture {
+ public:
+  Picture() = default;
+  Picture(HBITMAP bitmap, int width, int height) : bitmap_(bitmap), width_(width), height_(height) {}
+  ~Picture();
+  Picture(Picture&& other) noexcept;
+  Picture& operator=(Picture&& other) noexcept;
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+
+  explicit operator bool() const { return bitmap_ != nullptr; }
+  HBITMAP bitmap() const { return bitmap_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Hands the bitmap over to a new owner (a control that deletes it).
+  HBITMAP Release();
+
+ private:
+  HBITMAP bitmap_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+// The format is chosen from the file name (.jpg/.jpeg, .bmp, .gif, .png). An unknown format, a
+// missing or a damaged file gives an empty picture.
+Picture LoadPicture(const std::string& path);
+
+// Writes the bitmap as a 24-bit BMP file; false when it cannot.
+bool SavePicture(HBITMAP bitmap, const std::string& path);

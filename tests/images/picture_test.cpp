@@ -1,0 +1,89 @@
+#include "images/picture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "support/test_env.h"
+
+namespace {
+const std::string kData = TESSEL_IMAGE_DATA;
+
+struct Bgra {
+  int b, g, r, a;
+};
+
+Bgra PixelAt(const Picture& picture, int x, int y) {
+  DIBSECTION dib{};
+  GetObjectW(picture.bitmap(), sizeof(dib), &dib);
+  const BYTE* row = static_cast<const BYTE*>(dib.dsBm.bmBits) + y * dib.dsBm.bmWidthBytes;
+  const BYTE* pixel = row + x * 4;
+  return {pixel[0], pixel[1], pixel[2], pixel[3]};
+}
+
+void ExpectPixel(const Picture& picture, int x, int y, Bgra want, int tolerance = 0) {
+  Bgra got = PixelAt(picture, x, y);
+  EXPECT_LE(std::abs(got.b - want.b), tolerance) << "blue at " << x << "," << y;
+  EXPECT_LE(std::abs(got.g - want.g), tolerance) << "green at " << x << "," << y;
+  EXPECT_LE(std::abs(got.r - want.r), tolerance) << "red at " << x << "," << y;
+  EXPECT_LE(std::abs(got.a - want.a), tolerance) << "alpha at " << x << "," << y;
+}
+
+using PictureTest = TesselTest;
+}  // namespace
+
+TEST(Picture, EachFormatLoadsItsPixelsTopDown) {
+  Picture png = LoadPicture(kData + "\\tile.png");
+  ASSERT_TRUE(png);
+  EXPECT_EQ(png.width(), 4);
+  EXPECT_EQ(png.height(), 2);
+  ExpectPixel(png, 0, 0, {40, 30, 200, 255});
+  ExpectPixel(png, 3, 1, {128, 0, 0, 128}, 1);  // half-transparent blue, premultiplied
+
+  Picture gif = LoadPicture(kData + "\\TILE.GIF");
+  ASSERT_TRUE(gif);
+  ExpectPixel(gif, 0, 0, {0, 255, 0, 255});
+  ExpectPixel(gif, 1, 1, {0, 0, 255, 255});
+
+  Picture bmp = LoadPicture(kData + "\\tile.bmp");
+  ASSERT_TRUE(bmp);
+  EXPECT_EQ(bmp.width(), 5);
+  ExpectPixel(bmp, 4, 0, {230, 240, 250, 255});
+  ExpectPixel(bmp, 0, 2, {30, 20, 10, 255});
+
+  Picture jpeg = LoadPicture(kData + "\\solid.jpg");
+  ASSERT_TRUE(jpeg);
+  ExpectPixel(jpeg, 8, 8, {220, 120, 20, 255}, 4);
+}
+
+TEST(Picture, UnknownDamagedMissingOrMislabelledFilesGiveNoPicture) {
+  for (const char* name : {"tile.tga", "damaged.png", "fake.jpg", "missing.png", "tile"}) {
+    EXPECT_FALSE(LoadPicture(kData + "\\" + name)) << name;
+  }
+  EXPECT_FALSE(LoadPicture(""));
+}
+
+TEST_F(PictureTest, SavedBitmapsLoadBackWithTheSamePixels) {
+  Picture original = LoadPicture(kData + "\\tile.bmp");
+  ASSERT_TRUE(SavePicture(original.bitmap(), Path("copy.bmp")));
+  Picture copy = LoadPicture(Path("copy.bmp"));
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(copy.width(), 5);
+  EXPECT_EQ(copy.height(), 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) ExpectPixel(copy, x, y, PixelAt(original, x, y));
+  EXPECT_FALSE(SavePicture(nullptr, Path("none.bmp")));
+  EXPECT_FALSE(SavePicture(original.bitmap(), Path("no\\folder\\x.bmp")));
+}
+
+TEST(Picture, OwnershipMovesAndReleases) {
+  Picture first = LoadPicture(kData + "\\tile.png");
+  HBITMAP bitmap = first.bitmap();
+  Picture second = std::move(first);
+  EXPECT_FALSE(first);
+  EXPECT_EQ(second.bitmap(), bitmap);
+  HBITMAP released = second.Release();
+  EXPECT_FALSE(second);
+  EXPECT_NE(GetObjectType(released), 0u) << "a released bitmap stays alive for its new owner";
+  DeleteObject(released);
+}
