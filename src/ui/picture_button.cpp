@@ -1,0 +1,139 @@
+#include "ui/picture_button.h"
+
+#include "ui/error_trap.h"
+
+namespace {
+constexpr wchar_t kClassName[] = L"TesselPictureButton";
+
+bool RegisterButtonClass(WNDPROC procedure) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), kClassName, &existing)) return true;
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_HAND);
+  windowClass.lpszClassName = kClassName;
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+void DrawPicture(HDC target, const Picture& picture, const RECT& area) {
+  HDC source = CreateCompatibleDC(target);
+  HGDIOBJ previous = SelectObject(source, picture.bitmap());
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(target, 0, 0, area.right, area.bottom, source, 0, 0, picture.width(), picture.height(), blend);
+  SelectObject(source, previous);
+  DeleteDC(source);
+}
+}  // namespace
+
+PictureButton::~PictureButton() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+bool PictureButton::Create(HWND parent, int id, int x, int y, int width, int height) {
+  if (hwnd_ || !RegisterButtonClass(Procedure)) return hwnd_ != nullptr;
+  CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
+  return hwnd_ != nullptr;
+}
+
+void PictureButton::SetPicture(State state, const std::string& path) { SetPicture(state, LoadPicture(path)); }
+
+void PictureButton::SetPicture(State state, Picture picture) {
+  pictures_[static_cast<int>(state)] = std::move(picture);
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+const Picture& PictureButton::PictureFor(State state) const {
+  const Picture& own = pictures_[static_cast<int>(state)];
+  if (own || state == State::Normal) return own;
+  // Pressed falls back to hover, hover to normal.
+  return PictureFor(state == State::Pressed ? State::Hover : State::Normal);
+}
+
+void PictureButton::Show(bool visible) {
+  if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void PictureButton::Move(int x, int y, int width, int height) {
+  if (hwnd_) MoveWindow(hwnd_, x, y, width, height, TRUE);
+}
+
+void PictureButton::SetState(State state) {
+  if (state_ == state) return;
+  state_ = state;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void PictureButton::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd_, &paint);
+  RECT area;
+  GetClientRect(hwnd_, &area);
+  const Picture& picture = PictureFor(state_);
+  if (picture)
+    DrawPicture(dc, picture, area);
+  else
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  EndPaint(hwnd_, &paint);
+}
+
+LRESULT CALLBACK PictureButton::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* button = static_cast<PictureButton*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    button->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
+  }
+  auto* button = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!button) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) button->hwnd_ = nullptr;
+  LRESULT result = 0;
+  if (!RunTrapped("PictureButton", [&] { result = button->Route(msg, wParam, lParam); }))
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return result;
+}
+
+LRESULT PictureButton::Route(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEMOVE:
+      if (!tracking_) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd_, 0};
+        tracking_ = TrackMouseEvent(&track);
+      }
+      if (state_ == State::Normal) SetState(State::Hover);
+      return 0;
+    case WM_MOUSELEAVE:
+      tracking_ = false;
+      SetState(State::Normal);
+      return 0;
+    case WM_LBUTTONDOWN:
+      SetCapture(hwnd_);
+      SetState(State::Pressed);
+      return 0;
+    case WM_LBUTTONUP: {
+      bool wasPressed = state_ == State::Pressed;
+      ReleaseCapture();
+      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      RECT area;
+      GetClientRect(hwnd_, &area);
+      bool inside = PtInRect(&area, at);
+      SetState(inside ? State::Hover : State::Normal);
+      if (wasPressed && inside)
+        SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(hwnd_));
+      return 0;
+    }
+    default:
+      return DefWindowProcW(hwnd_, msg, wParam, lParam);
+  }
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A child button painted from pictures: normal, hover while the mouse is over it, pressed while
+// the left button is held. A click sends WM_COMMAND (BN_CLICKED, the button's id) to the parent.
+#include <windows.h>
+
+#include <string>
+
+#include "images/picture.h"
+
+class PictureButton {
+ public:
+  enum class State { Normal, Hover, Pressed };
+
+  PictureButton() = default;
+  ~PictureButton();
+  PictureButton(const PictureButton&) = delete;
+  PictureButton& operator=(const PictureButton&) = delete;
+
+  bool Create(HWND parent, int id, int x, int y, int width, int height);
+  HWND hwnd() const { return hwnd_; }
+  State state() const { return state_; }
+
+  // A missing or unreadable file leaves that state without picture (the normal one is drawn).
+  void SetPicture(State state, const std::string& path);
+  void SetPicture(State state, Picture picture);
+  const Picture& PictureFor(State state) const;
+
+  void Show(bool visible);
+  void Move(int x, int y, int width, int height);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Route(UINT msg, WPARAM wParam, LPARAM lParam);
+  void SetState(State state);
+  void Paint();
+
+  HWND hwnd_ = nullptr;
+  State state_ = State::Normal;
+  bool tracking_ = false;
+  Picture pictures_[3];
+};
