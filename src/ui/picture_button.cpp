@@ -1,22 +1,10 @@
 #include "ui/picture_button.h"
 
 #include "ui/error_trap.h"
+#include "ui/window_class.h"
 
 namespace {
 constexpr wchar_t kClassName[] = L"TesselPictureButton";
-
-bool RegisterButtonClass(WNDPROC procedure) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), kClassName, &existing)) return true;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_HAND);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExW(&windowClass) != 0;
-}
 
 void DrawPicture(HDC target, const Picture& picture, const RECT& area) {
   HDC source = CreateCompatibleDC(target);
@@ -30,13 +18,13 @@ void DrawPicture(HDC target, const Picture& picture, const RECT& area) {
 
 PictureButton::~PictureButton() {
   if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    Unbind(hwnd_);
     DestroyWindow(hwnd_);
   }
 }
 
 bool PictureButton::Create(HWND parent, int id, int x, int y, int width, int height) {
-  if (hwnd_ || !RegisterButtonClass(Procedure)) return hwnd_ != nullptr;
+  if (hwnd_ || !RegisterWindowClassOnce({kClassName, Procedure, 0, IDC_HAND})) return hwnd_ != nullptr;
   CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;
@@ -84,13 +72,9 @@ void PictureButton::Paint() {
 }
 
 LRESULT CALLBACK PictureButton::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* button = static_cast<PictureButton*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    button->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
-  }
-  auto* button = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* button = BoundObject<PictureButton>(hwnd, msg, lParam);
   if (!button) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCCREATE) button->hwnd_ = hwnd;
   if (msg == WM_NCDESTROY) button->hwnd_ = nullptr;
   LRESULT result = 0;
   if (!RunTrapped("PictureButton", [&] { result = button->Route(msg, wParam, lParam); }))

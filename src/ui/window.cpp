@@ -3,13 +3,14 @@
 #include "store/text_codec.h"
 #include "ui/error_trap.h"
 #include "ui/form_registry.h"
+#include "ui/window_class.h"
 
 Window::Window(std::string formName) : formName_(std::move(formName)) {}
 
 Window::~Window() {
   if (hwnd_) {
     // No virtual calls from a destructor: the derived part is already gone.
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    Unbind(hwnd_);
     DestroyWindow(hwnd_);
     Forget();
   }
@@ -17,19 +18,7 @@ Window::~Window() {
 
 bool Window::RegisterClassOnce() const {
   std::wstring className = Widen(formName_);
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, className.c_str(), &existing)) return true;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = Spec().background;
-  windowClass.lpszClassName = className.c_str();
-  return RegisterClassExW(&windowClass) != 0;
+  return RegisterWindowClassOnce({className.c_str(), Procedure, CS_DBLCLKS, IDC_ARROW, Spec().background});
 }
 
 bool Window::Load() {
@@ -56,13 +45,9 @@ void Window::Forget() {
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    window->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-  }
-  auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* window = BoundObject<Window>(hwnd, msg, lParam);
   if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCCREATE) window->hwnd_ = hwnd;
   return window->Route(msg, wParam, lParam);
 }
 
@@ -91,7 +76,7 @@ LRESULT Window::Route(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
   });
   if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(self, GWLP_USERDATA, 0);
+    Unbind(self);
     Forget();
   }
   return handled ? *handled : DefWindowProcW(self, msg, wParam, lParam);
