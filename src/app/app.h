@@ -2,8 +2,23 @@
 // The process-wide state: one record that the entry routine fills and every module reads
 // through TheApp(). Tests start each case with ResetApp().
 #include <string>
+#include <vector>
 
 #include "store/client_settings.h"
+
+// One display mode the platform offers, with its text in the form of the Display setting.
+struct DisplayMode {
+  unsigned width = 0, height = 0, depth = 0, frequency = 0;
+  std::string text;
+};
+
+// The disk-recovery module as the tray sees it.
+struct RecoveryState {
+  bool vdRcvrpLoadable = false, vdRcvrp2Loadable = false, lsrecnLoadable = false;
+  char present = '0';    // a module is installed
+  char suspended = '0';  // its protection is switched off
+  std::string modeCode;  // chosen in the recovery-mode dialog, "" when none
+};
 
 struct App {
   std::string ProgramFolder;  // folder of the running executable, no trailing backslash
@@ -15,6 +30,11 @@ struct App {
   std::string LoginPurpose;   // what the administrator login is asked to do
   std::string LoginResult;    // what it answered
   ClientSettings Settings;    // read from env.mts; holds ltype
+  bool DstartfixActive = false;        // the fix-up program restores the desktop at next logon
+  std::vector<DisplayMode> DisplayModes;  // the listed modes, filled once per process
+  bool DisplayModesFilled = false;
+  bool MenuUnloadAllowed = false;
+  RecoveryState Recovery;      // lets the menu windows unload for real (layout switch)
 };
 
 App& TheApp();

@@ -14,6 +14,7 @@ std::string TrimIf(std::string_view text, bool (*blank)(char)) {
 }
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 }  // namespace
 
 std::string Trim(std::string_view text) { return TrimIf(text, IsBlank); }
@@ -40,6 +41,12 @@ long long ParseLeadingNumber(std::string_view text) {
 std::string ToLowerAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = LowerAscii(c);
+  return out;
+}
+
+std::string ToUpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = UpperAscii(c);
   return out;
 }
 

@@ -1,0 +1,215 @@
+// The class-3 commands of the agent, by their codes.
+#include <functional>
+#include <map>
+
+#include "agent/agent_link.h"
+#include "agent/layout_switch.h"
+#include "agent/menu_actions.h"
+#include "app/app.h"
+#include "app/frm_tray.h"
+#include "catalog/categories.h"
+#include "catalog/game_entries.h"
+#include "catalog/game_list.h"
+#include "store/client_settings.h"
+#include "store/forms.h"
+#include "store/ini.h"
+#include "store/processes.h"
+#include "store/text_util.h"
+#include "store/wait.h"
+#include "upkeep/display_settings.h"
+#include "upkeep/pc_upkeep.h"
+#include "upkeep/startup_programs.h"
+
+namespace {
+int Layout() { return TheApp().Settings.ltype; }
+bool SkinnedLayout() { return Layout() == 1 || Layout() == 2; }
+
+void Reply(const std::string& text) { SendToAgent(text, kAgentCommand); }
+
+void HideSkinned() {
+  WithMenu([](MenuWindow& menu) { menu.HideSkinnedWindow(); });
+}
+void HidePopups() {
+  WithMenu([](MenuWindow& menu) { menu.HidePopups(); });
+}
+
+// A key of the [ENV] section of env.mts, NULs removed and trimmed.
+std::string EnvValue(const std::string& key) {
+  ClsINI env(TheApp().EnvFile, "ENV");
+  return Trim(RemoveNuls(env.OpenINI(key)));
+}
+
+void ReloadCatalogViews() {
+  WithMenu([](MenuWindow& menu) {
+    if (Layout() == 0) return menu.cmdMenu_Click(0);
+    menu.Load_CateF2();
+    menu.Load_CmdBtn();
+    menu.Load_Image();
+    menu.LoadButton(1);
+  });
+}
+
+void ReadStartMode() { ApplySettingLine(TheApp().Settings, "Start=" + EnvValue("START")); }
+
+void ReloadAndFix() {
+  LoadClientSettings();
+  StartupFix();
+}
+
+void ApplyDisplayAndInput() {
+  if (TheApp().Settings.DisplayOption != "1") return;
+  ApplyDisplayIfWanted();
+  ApplyInputSettings();
+}
+
+void All() {
+  ClearIconFolders();
+  ReloadAndFix();
+  WithMenu([](MenuWindow& menu) { menu.ResetCategorySelection(); });
+  LoadGameEntries();
+  if (Layout() == 0) {
+    WithMenu([](MenuWindow& menu) {
+      menu.cmdMenu_Click(0);
+      menu.Load_Notice();
+    });
+  } else if (SkinnedLayout()) {
+    HidePopups();
+    HideSkinned();
+    ReloadCatalogViews();
+    UnloadFormByName("FrmNotice");
+    // FrmNotice lands with the banner window; until then there is no notice to show again.
+  }
+}
+
+void ReloadCategories() {
+  HideSkinned();
+  HidePopups();
+  ClearIconFolders();
+  LoadCategories();
+  if (Layout() != 1) WithMenu([](MenuWindow& menu) { menu.CateMain(true); });
+  WithMenu([](MenuWindow& menu) { menu.ResetCategorySelection(); });
+  LoadGameEntries();
+  ReloadCatalogViews();
+  Reply("A1");
+}
+
+void CloseDown() {
+  HideSkinned();
+  UnloadFormByName("frmPatchLog");
+  UnloadFormByName("frmEnv");
+  HideMenu();
+  if (Layout() != 0) HidePopups();
+}
+
+void AnswerPosition(bool withSize) {
+  if (withSize && MenuIsMinimised()) return Reply("HF");
+  StoreMenuPosition();
+  if (withSize && Layout() == 0) WithMenu([](MenuWindow& menu) { menu.WidthHeightSet(); });
+  Reply(withSize ? "B2" : "XY");
+}
+
+void WidthHeight() {
+  HideSkinned();
+  if (Layout() == 1) return;
+  if (MenuIsMinimised()) return Reply("HF");
+  WithMenu([](MenuWindow& menu) { menu.WidthHeightSet(); });
+}
+
+void Notice() {
+  HideSkinned();
+  if (Layout() == 0) return WithMenu([](MenuWindow& menu) { menu.Load_Notice(); });
+  UnloadFormByName("FrmNotice");
+  // FrmNotice lands with the banner window; until then there is no notice to show again.
+}
+
+void FloatingLogin() {
+  if (IsProcessRunning("ZuzoRadozevo.exe") || !SkinnedLayout()) return;
+  TheApp().LoginPurpose = "FG";
+  WithMenu([](MenuWindow& menu) { menu.PressFloatingButton(1); });
+}
+
+const std::map<std::string, std::function<void()>>& Commands() {
+  static const std::map<std::string, std::function<void()>> commands = {
+      {"DS", [] {}},
+      {"CCE", [] {}},
+      {"GPL", [] {}},
+      {"IPC", [] { TheFrmTray().ChangIP(); }},
+      {"NO", [] { TheFrmTray().IPCA_CHK(); }},
+      {"CY", [] { TheApp().VConnect = true; }},
+      {"CN", [] { TheApp().VConnect = false; }},
+      {"FG", FloatingLogin},
+      {"GE", HideSkinned},
+      {"GL", [] { LoadClientSettings(); LoadGameLaunchers(); }},
+      {"SYNC", [] {
+         HideSkinned();
+         WithMenu([](MenuWindow& menu) { menu.ResetCategorySelection(); });
+         LoadGameEntries();
+         if (Layout() == 0) WithMenu([](MenuWindow& menu) { menu.cmdMenu_Click(0); });
+       }},
+      // "IPS" and "GF" reach the settings window (frmEnv), which lands later.
+      {"IPS", [] {}},
+      {"GF", [] {}},
+      {"ALL", All},
+      {"A1", ReloadCategories},
+      {"CD", CloseDown},
+      {"GPS", [] {
+         UnloadFormByName("frmPatchLog");
+         HidePopups();
+         // The patch run window lands with patching; until then there is nothing to show again.
+       }},
+      {"RT", RestoreMenu},
+      {"FR", ReadStartMode},
+      {"AS", [] {
+         ReadStartMode();
+         BuildStartupList("HKLM");
+         BuildStartupList("HKCU");
+         StartupFix();
+       }},
+      {"J2", SwitchLayout},
+      {"MT", [] {
+         TheApp().Settings.MLogo = EnvValue("MLogo");
+         if (Layout() != 1) WithMenu([](MenuWindow& menu) { menu.Logo_Change(); });
+       }},
+      {"MB", [] {
+         ApplySettingLine(TheApp().Settings, "BGIMG=" + EnvValue("BGIMG"));
+         ApplySettingLine(TheApp().Settings, "FontColor=" + EnvValue("fontcolor"));
+         if (Layout() != 1) WithMenu([](MenuWindow& menu) { menu.Change_BGIMG(); });
+       }},
+      {"XY", [] { AnswerPosition(false); }},
+      {"B2", [] { AnswerPosition(true); }},
+      {"WH", WidthHeight},
+      {"MV", [] {
+         HideSkinned();
+         PlaceMenu(false);
+         Reply("MV");
+       }},
+      {"A2", [] {
+         HideSkinned();
+         PlaceMenu(true);
+         Reply("HL");
+         WaitMilliseconds(500);
+       }},
+      {"HL", [] { PlaceMenu(true); }},
+      {"NB", Notice},
+      {"A3", [] { ReloadAndFix(); Reply("A3"); ApplyShutdownTimeouts(); }},
+      {"A4", [] { ReloadAndFix(); Reply("A4"); ApplyShutdownTimeouts(); }},
+      {"A5", [] {
+         ReloadAndFix();
+         ApplyDisplayAndInput();
+         Reply("A5");
+         ApplyShutdownTimeouts();
+       }},
+      {"AE", [] {
+         ReloadAndFix();
+         ApplyShutdownTimeouts();
+         ApplyDisplayAndInput();
+       }},
+  };
+  return commands;
+}
+}  // namespace
+
+void RunAgentCommand(const std::string& command) {
+  auto found = Commands().find(command);
+  if (found != Commands().end()) found->second();
+}
