@@ -3,9 +3,13 @@
 // first through a netsh batch, then through the adapters' management interface; and the computer
 // name. The real network settings change only in RunIpBatch (the batch) and in
 // SetStaticIpByAdapter (WMI); both go through seams that tests replace.
+#include <windows.h>
+
 #include <functional>
 #include <optional>
 #include <string>
+
+#undef SetComputerName  // the name is ours; Win32's is reached as SetComputerNameW
 
 struct IpTarget {
   std::string ip, mask, gateway, dns1, dns2;

@@ -1,0 +1,171 @@
+#include "agent/agent_link.h"
+
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "app/frm_tray.h"
+#include "app/menu_hook.h"
+#include "store/files.h"
+#include "store/registry.h"
+#include "support/agent_doubles.h"
+#include "support/test_env.h"
+#include "ui/twips.h"
+
+namespace {
+class AgentLinkTest : public TesselTest {
+ protected:
+  void SetUp() override {
+    TesselTest::SetUp();
+    ASSERT_TRUE(agent.Load());
+    ASSERT_TRUE(menu.Load());
+    HookMenuWindow(menu);
+  }
+  void TearDown() override {
+    UnhookMenuWindow();
+    TesselTest::TearDown();
+  }
+  std::string Stored(const char* name) { return RegReadString(HKEY_CURRENT_USER, kTesselKey, name, "-"); }
+
+  TestAgent agent;
+  TestMenuWindow menu;
+};
+
+using Texts = std::vector<std::string>;
+}  // namespace
+
+TEST_F(AgentLinkTest, SendsTheTextAsAZeroEndedAnsiRecordFromTheTray) {
+  ASSERT_TRUE(TheFrmTray().Load());
+  SendToAgent("IP", kAgentCommand);
+  TheFrmTray().SendMsgCd("가나|7");
+  SendToAgent(std::string(300, 'x'), kAgentCommand);
+  TheFrmTray().Unload();
+  MSG quit;
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+
+  ASSERT_EQ(agent.received.size(), 3u);
+  const ReceivedRecord& ip = agent.received[0];
+  EXPECT_EQ(ip.messageClass, 3u);
+  EXPECT_EQ(ip.byteCount, 3u);
+  EXPECT_EQ(ip.bytes, std::string("IP\0", 3));
+  EXPECT_NE(ip.sender, nullptr);
+  EXPECT_EQ(agent.received[1].messageClass, 6u);
+  EXPECT_EQ(agent.received[1].bytes, std::string("\xB0\xA1\xB3\xAA|7\0", 7)) << "code page 949 bytes";
+  EXPECT_EQ(agent.received[2].byteCount, 255u) << "at most 254 characters and the zero";
+}
+
+TEST_F(AgentLinkTest, WithoutAnAgentWindowNothingIsSent) {
+  agent.Unload();
+  SendToAgent("IP", kAgentCommand);  // must simply return
+  EXPECT_TRUE(agent.received.empty());
+}
+
+TEST_F(AgentLinkTest, CommandsAreTrimmedAndUpperCasedAndAnswered) {
+  EXPECT_EQ(SendCommand(menu.hwnd(), "  a1 "), 0);
+  EXPECT_EQ(agent.Texts(), Texts{"A1"});
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "CateMain", "ResetCategorySelection",
+                               "cmdMenu_Click(0)"}));
+  EXPECT_EQ(menu.OwnCount(WM_COPYDATA), 0) << "copy-data records stop at the hook";
+}
+
+TEST_F(AgentLinkTest, PositionsAreStoredInTwipsUnderTheLayoutsNames) {
+  RECT place;
+  GetWindowRect(menu.hwnd(), &place);
+  SendCommand(menu.hwnd(), "XY");
+  EXPECT_EQ(Stored("Left"), std::to_string(PixelsToTwipsX(place.left)));
+  EXPECT_EQ(Stored("Top"), std::to_string(PixelsToTwipsY(place.top)));
+
+  TheApp().Settings.ltype = 2;
+  SendCommand(menu.hwnd(), "B2");
+  EXPECT_EQ(Stored("Left2"), std::to_string(PixelsToTwipsX(place.left)));
+  EXPECT_EQ(agent.Texts(), (Texts{"XY", "B2"}));
+  EXPECT_TRUE(menu.calls.empty()) << "WidthHeightSet belongs to the classic layout";
+}
+
+TEST_F(AgentLinkTest, AMinimisedMenuAnswersHfAndStoresNothing) {
+  ShowWindow(menu.hwnd(), SW_MINIMIZE);
+  SendCommand(menu.hwnd(), "B2");
+  SendCommand(menu.hwnd(), "WH");
+  EXPECT_EQ(agent.Texts(), (Texts{"HF", "HF"}));
+  EXPECT_EQ(Stored("Left"), "-");
+  ShowWindow(menu.hwnd(), SW_RESTORE);
+  SendCommand(menu.hwnd(), "B2");
+  EXPECT_EQ(agent.Texts().back(), "B2");
+  EXPECT_EQ(menu.calls.back(), "WidthHeightSet");
+}
+
+TEST_F(AgentLinkTest, MalformedRecordsAreIgnoredAndTheLinkKeepsWorking) {
+  // Text that ends exactly at a page the program may not read: a read past it would crash.
+  SYSTEM_INFO system;
+  GetSystemInfo(&system);
+  auto* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_COMMIT, PAGE_READWRITE));
+  DWORD old;
+  VirtualProtect(pages + system.dwPageSize, system.dwPageSize, PAGE_NOACCESS, &old);
+  char* unterminated = pages + system.dwPageSize - 2;
+  unterminated[0] = 'X', unterminated[1] = 'Y';
+
+  EXPECT_EQ(SendRecord(menu.hwnd(), 3, unterminated, 2), 0);
+  EXPECT_EQ(SendRecord(menu.hwnd(), 3, "XY", 0), 0);
+  EXPECT_EQ(SendRecord(menu.hwnd(), 3, nullptr, 3), 0);
+  std::string longText(400, 'A');
+  EXPECT_EQ(SendRecord(menu.hwnd(), 3, longText.c_str(), 400), 0);
+  EXPECT_EQ(SendRecord(menu.hwnd(), 99, "XY", 3), 0);
+  EXPECT_EQ(SendRecord(menu.hwnd(), 10, "server list", 12), 0) << "no settings window to take it";
+  EXPECT_EQ(SendCommand(menu.hwnd(), "\xEC\x97\x91"), 0) << "a Korean command is unknown";
+  EXPECT_EQ(SendMessageW(menu.hwnd(), WM_COPYDATA, 0, 0), 0) << "no record at all";
+  VirtualFree(pages, 0, MEM_RELEASE);
+
+  EXPECT_EQ(agent.Texts(), Texts{"XY"}) << "only the unterminated XY, read within its two bytes";
+  SendCommand(menu.hwnd(), "XY");
+  EXPECT_EQ(agent.Texts(), (Texts{"XY", "XY"}));
+}
+
+TEST_F(AgentLinkTest, ConnectionFlagFollowsCyAndCn) {
+  SendCommand(menu.hwnd(), "CY");
+  EXPECT_TRUE(TheApp().VConnect);
+  SendCommand(menu.hwnd(), "cn");
+  EXPECT_FALSE(TheApp().VConnect);
+}
+
+TEST_F(AgentLinkTest, A3ReloadsSettingsAnswersAndWritesTheTimeouts) {
+  WriteTextFile(Path("env.mts"), "[ENV]\r\nDESKFIX=1\r\nStart=2", false, false);
+  RegWriteString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Policies\\Microsoft\\Windows\\System", "ProfileUnloadTimeout", "9");
+  SendCommand(menu.hwnd(), "A3");
+  EXPECT_EQ(agent.Texts(), Texts{"A3"});
+  EXPECT_EQ(TheApp().Settings.DeskFix, "1");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout"), "5000");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control", "WaitToKillServiceTimeout"),
+            "10000");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Policies\\Microsoft\\Windows\\System",
+                          "ProfileUnloadTimeout", "gone"),
+            "gone");
+}
+
+TEST_F(AgentLinkTest, LayoutSwitchWithTheSameLayoutOnlyTurnsTheFixedElement) {
+  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0\r\nFixed=01", false, false);
+  SendCommand(menu.hwnd(), "J2");
+  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0abc\r\nFixed=10", false, false);
+  SendCommand(menu.hwnd(), "J2");
+  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0\r\nFixed=1", false, false);
+  SendCommand(menu.hwnd(), "J2");
+  EXPECT_EQ(menu.calls, (Texts{"Fixed(off)", "Fixed(on)"}));
+  EXPECT_EQ(TheApp().Settings.Fixed, "1");
+  EXPECT_TRUE(menu.IsLoaded());
+  EXPECT_FALSE(TheApp().MenuUnloadAllowed);
+}
+
+TEST_F(AgentLinkTest, PlacingCommandsFollowTheLayout) {
+  SendCommand(menu.hwnd(), "MV");
+  SendCommand(menu.hwnd(), "HL");
+  TheApp().Settings.ltype = 1;
+  SendCommand(menu.hwnd(), "MV");
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "Form_Location", "Form_Size", "Form_Location",
+                               "HideSkinnedWindow", "PlaceAtStoredPosition"}));
+  EXPECT_EQ(agent.Texts(), (Texts{"MV", "MV"}));
+}
+
+TEST_F(AgentLinkTest, CatalogReloadRebuildsTheBannerButtonsInSkinnedLayouts) {
+  TheApp().Settings.ltype = 1;
+  SendCommand(menu.hwnd(), "A1");
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "ResetCategorySelection", "Load_CateF2",
+                               "Load_CmdBtn", "Load_Image", "LoadButton(1)"}));
+}

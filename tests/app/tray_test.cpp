@@ -1,0 +1,155 @@
+#include "app/frm_tray.h"
+
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "app/menu_hook.h"
+#include "app/recovery_libraries.h"
+#include "app/tray_icon.h"
+#include "store/files.h"
+#include "store/registry.h"
+#include "store/text_codec.h"
+#include "support/agent_doubles.h"
+#include "support/test_env.h"
+#include "ui/popup_menu.h"
+
+namespace {
+struct AddedIcon {
+  HWND owner;
+  UINT flags, callback;
+  std::string tip;
+};
+
+class TrayTest : public TesselTest {
+ protected:
+  void SetUp() override {
+    TesselTest::SetUp();
+    SetTrayIconObserver([this](const NOTIFYICONDATAW& record) {
+      icons.push_back({record.hWnd, record.uFlags, record.uCallbackMessage, Narrow(record.szTip)});
+      return true;
+    });
+    SetPopupMenuAnswerer([this](const std::vector<PopupMenuItem>& items) {
+      for (const auto& item : items) menuCaptions.push_back(item.caption);
+      return 0;
+    });
+    SetDllDirectoryW(Widen(folder.path()).c_str());
+  }
+  void TearDown() override {
+    UnhookMenuWindow();
+    tray().Unload();
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    SetDllDirectoryW(nullptr);
+    SetTrayIconObserver(nullptr);
+    SetPopupMenuAnswerer(nullptr);
+    TesselTest::TearDown();
+  }
+
+  FrmTray& tray() { return TheFrmTray(); }
+  void Tick() { SendMessageW(tray().hwnd(), WM_TIMER, FrmTray::kTimer1, 0); }
+  void RightClick() { SendMessageW(tray().hwnd(), kTrayCallbackMessage, 0, WM_RBUTTONUP); }
+
+  // Places the stand-in library beside the test with the given answers.
+  void InstallLibrary(const char* library, const std::string& answers) {
+    std::string name = std::string(library) + ".dll";
+    CopyFileW(Widen(std::string(RECOVERY_DOUBLES) + "\\" + name).c_str(), Widen(Path(name)).c_str(), FALSE);
+    WriteTextFile(Path("recovery-double.ini"), std::string("[") + library + "]\r\n" + answers, true, true);
+  }
+  std::string LoadAndTip() {
+    tray().Load();
+    Tick();
+    return icons.empty() ? "" : icons.back().tip;
+  }
+
+  std::vector<AddedIcon> icons;
+  std::vector<std::string> menuCaptions;
+};
+}  // namespace
+
+TEST_F(TrayTest, LoadHidesTheCatalogFoldersAndReadsTheConnectionFlag) {
+  CreateDirectoryW(Widen(Path("Skin")).c_str(), nullptr);
+  CreateDirectoryW(Widen(Path("Mmorpg")).c_str(), nullptr);
+  CreateDirectoryW(Widen(Path("Other")).c_str(), nullptr);
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "VConnect", " 1 ");
+  ASSERT_TRUE(tray().Load());
+
+  const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  EXPECT_EQ(GetFileAttributesW(Widen(Path("Skin")).c_str()) & hiddenSystem, hiddenSystem);
+  EXPECT_EQ(GetFileAttributesW(Widen(Path("Mmorpg")).c_str()) & hiddenSystem, hiddenSystem);
+  EXPECT_EQ(GetFileAttributesW(Widen(Path("Other")).c_str()) & hiddenSystem, 0u);
+  EXPECT_TRUE(TheApp().VConnect);
+  EXPECT_EQ(FindWindowExW(HWND_MESSAGE, nullptr, L"FrmTray", nullptr), tray().hwnd()) << "message-only";
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path()) << "the start-up fix ran";
+}
+
+TEST_F(TrayTest, TheIconIsAddedOnceAndAgainForEveryNewTaskbar) {
+  tray().Load();
+  EXPECT_TRUE(icons.empty()) << "not before the first tick";
+  Tick();
+  Tick();
+  ASSERT_EQ(icons.size(), 1u);
+  EXPECT_TRUE(tray().IconShown());
+  EXPECT_EQ(icons[0].owner, tray().hwnd());
+  EXPECT_EQ(icons[0].flags, 23u);
+  EXPECT_EQ(icons[0].callback, 1124u);
+  EXPECT_EQ(icons[0].tip, "Tessel 2.7.5");
+
+  SendMessageW(tray().hwnd(), TaskbarCreatedMessage(), 0, 0);
+  TestMenuWindow menu;
+  menu.Load();
+  HookMenuWindow(menu);
+  SendMessageW(menu.hwnd(), TaskbarCreatedMessage(), 0, 0);
+  ASSERT_EQ(icons.size(), 3u) << "the hooked menu window hands the shell's message on";
+  EXPECT_EQ(icons[2].tip, icons[0].tip);
+}
+
+TEST_F(TrayTest, TheRightClickMenuWaitsForAMenuWindow) {
+  tray().Load();
+  RightClick();
+  EXPECT_TRUE(menuCaptions.empty());
+  TheApp().MenuReady = true;
+  RightClick();
+  EXPECT_EQ(menuCaptions, (std::vector<std::string>{"환경설정", "-", "정보(&A)"}));
+}
+
+TEST_F(TrayTest, TipsFollowTheRecoveryModule) {
+  InstallLibrary("VdRcv", "IsInstalled=1\r\nIsSuperMode=1");
+  EXPECT_EQ(LoadAndTip(), "Tessel2.7.5(보호안함)");
+  tray().Unload();
+
+  WriteTextFile(Path("recovery-double.ini"), "[VdRcv]\r\nIsInstalled=2", false, true);
+  InstallLibrary("VdRcvrp2", "IsInstalled=1");
+  EXPECT_EQ(LoadAndTip(), "Tessel2.7.5(보호중)") << "VdRcv answering 2 is not installed";
+}
+
+TEST_F(TrayTest, LsrecnDecidesByItsStateAndIsFinalisedAtUnload) {
+  InstallLibrary("lsrecn", "IsInstalled=1\r\nRecMod1=2~~\r\nRecMod2= 5 ");
+  EXPECT_EQ(LoadAndTip(), "Tessel2.7.5(보호안함)");
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::Lsrecn), "2|5") << "NULs removed, blanks trimmed";
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp), "") << "not loadable";
+  tray().Unload();
+  std::string calls = ReadBytes("recovery-double.log");
+  EXPECT_EQ(calls.find("lsrecn Initialize"), 0u);
+  EXPECT_NE(calls.find("lsrecn Finalize"), std::string::npos);
+}
+
+TEST_F(TrayTest, VdRcvrpStatesCarryTheModeCode) {
+  InstallLibrary("VdRcvrp", "IsInstalled=1\r\nRecMod1=1");
+  tray().Load();
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp), "1|100");
+  WriteTextFile(Path("recovery-double.ini"), "[VdRcvrp]\r\nRecMod1=7", false, true);
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp), "7|");
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcv), "0") << "absent reads as not suspended";
+}
+
+TEST_F(TrayTest, DoubleClickShowsTheHiddenMenuWindowOfTheLayout) {
+  tray().Load();
+  TestMenuWindow menu("frmMain");
+  menu.Load();
+  SendMessageW(tray().hwnd(), kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(IsWindowVisible(menu.hwnd()));
+  TheApp().Settings.ltype = 1;
+  ShowWindow(menu.hwnd(), SW_HIDE);
+  SendMessageW(tray().hwnd(), kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
+  EXPECT_FALSE(IsWindowVisible(menu.hwnd())) << "layout 1 restores frmMain2";
+}

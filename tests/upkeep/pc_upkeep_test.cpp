@@ -1,0 +1,87 @@
+#include "upkeep/pc_upkeep.h"
+
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "store/files.h"
+#include "store/registry.h"
+#include "store/system_info.h"
+#include "store/text_codec.h"
+#include "support/test_env.h"
+#include "upkeep/display_settings.h"
+
+namespace {
+constexpr const char* kRunOnce = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+
+class PcUpkeepTest : public TesselTest {
+ protected:
+  void SetUp() override {
+    TesselTest::SetUp();
+    OverrideSpecialFolder(36, windows.path());
+    CreateDirectoryW(Widen(Path("Skin")).c_str(), nullptr);
+    WriteTextFile(Path("Skin\\Dstartfix.exe"), "fix-up", false, false);
+  }
+  void TearDown() override {
+    OverrideSpecialFolder(36, "");
+    TesselTest::TearDown();
+  }
+  std::string RunOnceValue() { return RegReadString(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix", "none"); }
+
+  TempFolder windows;
+};
+}  // namespace
+
+TEST_F(PcUpkeepTest, StartupFixHandsAFixedDesktopToTheFixUpProgram) {
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "CltMgr", "1");
+  TheApp().Settings.DeskFix = "1";
+  StartupFix();
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path());
+  EXPECT_EQ(ReadTextFile(windows / "Dstartfix.exe"), "fix-up");
+  EXPECT_EQ(RunOnceValue(), (windows / "Dstartfix.exe") + " /DESKCR");
+  EXPECT_TRUE(TheApp().DstartfixActive);
+
+  TheApp().Settings.DeskFix = "0";
+  TheApp().Settings.DelOption = "3";
+  WriteTextFile(windows / "Dstartfix.exe", "installed", false, false);
+  StartupFix();
+  EXPECT_EQ(ReadTextFile(windows / "Dstartfix.exe"), "installed") << "an installed copy is kept";
+  EXPECT_TRUE(TheApp().DstartfixActive);
+}
+
+TEST_F(PcUpkeepTest, StartupFixWithdrawsTheRunOnceValueOtherwise) {
+  RegWriteString(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix", "old");
+  TheApp().DstartfixActive = true;
+  TheApp().Settings.DeskFix = "1";  // but CltMgr is not "1"
+  StartupFix();
+  EXPECT_EQ(RunOnceValue(), "none");
+  EXPECT_FALSE(TheApp().DstartfixActive);
+  EXPECT_FALSE(FileExists(windows / "Dstartfix.exe"));
+}
+
+TEST_F(PcUpkeepTest, ShutdownTimeoutsReplaceTheProfileUnloadTimeout) {
+  const char* policies = "SOFTWARE\\Policies\\Microsoft\\Windows\\System";
+  RegWriteString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "60");
+  ApplyShutdownTimeouts();
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout"), "5000");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "gone"), "gone");
+}
+
+TEST_F(PcUpkeepTest, InputValuesAreWrittenOnlyWhenSwitchedOn) {
+  TheApp().Settings.KeyBoard = "1";
+  TheApp().Settings.KeyBoardDelay = "2";
+  ApplyInputSettings();
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardDelay"), "2");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Mouse", "MouseSensitivity", "none"), "none");
+}
+
+TEST_F(PcUpkeepTest, ShutdownUpkeepAppliesTheWantedDisplayMode) {
+  std::vector<std::string> changed;
+  SetDisplaySystem({[&](const DisplayMode& mode) { changed.push_back(mode.text); return 0L; }, nullptr});
+  TheApp().DisplayModesFilled = true;
+  TheApp().DisplayModes = {{1024, 768, 32, 60, "1024×768,32bit,60Hz"}};
+  ShutdownUpkeep();
+  TheApp().Settings.DisplayOption = "1";
+  ShutdownUpkeep();
+  SetDisplaySystem({});
+  EXPECT_EQ(changed, std::vector<std::string>{"1024×768,32bit,60Hz"});
+}
