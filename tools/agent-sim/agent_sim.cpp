@@ -2,11 +2,12 @@
 // copy-data record it receives, one line each ("<class> <text>"), and can send commands to the
 // program's menu window, found by its window class name.
 //
-//   agent-sim [--log FILE] [--send WINDOWCLASS CLASS TEXT]... [--stay]
+//   agent-sim [--log FILE] [--send WINDOWCLASS CLASS TEXT]... [--stay] [--show]
 //
 // Records sent with --send go out in order once the agent window exists; replies that arrive
 // during a send are logged before the next one. Without --send, or with --stay, it then keeps
-// listening until its window is closed. Without --log, lines go to stdout.
+// listening until its window is closed. Without --log, lines go to stdout. --show makes the
+// window visible, with the received records listed in it.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +17,7 @@
 
 namespace {
 FILE* g_log = stdout;
+HWND g_list = nullptr;  // the visible list of records, with --show
 
 std::string Utf8(const std::wstring& wide) {
   int count = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
@@ -36,8 +38,15 @@ void LogRecord(const COPYDATASTRUCT* record) {
   if (record->lpData && record->cbData)
     text = AnsiToUtf8(static_cast<const char*>(record->lpData),
                       strnlen(static_cast<const char*>(record->lpData), record->cbData));
-  fprintf(g_log, "%llu %s\n", static_cast<unsigned long long>(record->dwData), text.c_str());
+  std::string line = std::to_string(record->dwData) + " " + text;
+  fprintf(g_log, "%s\n", line.c_str());
   fflush(g_log);
+  if (g_list) {
+    int count = MultiByteToWideChar(CP_UTF8, 0, line.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(count), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, line.c_str(), -1, wide.data(), count);
+    SendMessageW(g_list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  }
 }
 
 LRESULT CALLBACK AgentProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -49,14 +58,24 @@ LRESULT CALLBACK AgentProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-HWND CreateAgentWindow() {
+HWND CreateAgentWindow(bool show) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = AgentProcedure;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"VendaraAgentSimulator";
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   RegisterClassW(&windowClass);
-  return CreateWindowExW(0, windowClass.lpszClassName, L"Vendara Agent", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
-                         windowClass.hInstance, nullptr);
+  if (!show)
+    return CreateWindowExW(0, windowClass.lpszClassName, L"Vendara Agent", WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
+                           nullptr, windowClass.hInstance, nullptr);
+  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Vendara Agent", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                620, 40, 360, 220, nullptr, nullptr, windowClass.hInstance, nullptr);
+  RECT client;
+  GetClientRect(window, &client);
+  g_list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0,
+                           client.right, client.bottom, window, nullptr, windowClass.hInstance, nullptr);
+  SendMessageW(g_list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Listening for Tessel's records"));
+  return window;
 }
 
 struct Command {
@@ -82,7 +101,7 @@ bool Send(HWND agent, const Command& command) {
 
 int wmain(int argc, wchar_t** argv) {
   std::vector<Command> commands;
-  bool stay = false;
+  bool stay = false, show = false;
   for (int i = 1; i < argc; ++i) {
     std::wstring arg = argv[i];
     if (arg == L"--log" && i + 1 < argc) {
@@ -92,12 +111,14 @@ int wmain(int argc, wchar_t** argv) {
       i += 3;
     } else if (arg == L"--stay") {
       stay = true;
+    } else if (arg == L"--show") {
+      show = true;
     } else {
-      fwprintf(stderr, L"usage: agent-sim [--log FILE] [--send WINDOWCLASS CLASS TEXT]... [--stay]\n");
+      fwprintf(stderr, L"usage: agent-sim [--log FILE] [--send WINDOWCLASS CLASS TEXT]... [--stay] [--show]\n");
       return 2;
     }
   }
-  HWND agent = CreateAgentWindow();
+  HWND agent = CreateAgentWindow(show);
   if (!agent) return 1;
   bool allSent = true;
   for (const Command& command : commands) allSent &= Send(agent, command);
@@ -106,6 +127,9 @@ int wmain(int argc, wchar_t** argv) {
     return allSent ? 0 : 1;
   }
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
   return 0;
 }
