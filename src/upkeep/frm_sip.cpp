@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app.h"
+#include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
@@ -19,6 +20,14 @@ HWND Child(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style, i
 }
 
 void SelectAll(HWND box) { SendMessageW(box, EM_SETSEL, 0, -1); }
+
+// Pictures <name>_N, _O and _C.jpg of the current skin for the normal, hover and pressed states.
+void Skin(PictureButton& button, const std::string& name) {
+  std::string folder = JoinPath(JoinPath(TheApp().ProgramFolder, "Skin"), TheApp().SkinName);
+  button.SetPicture(PictureButton::State::Normal, JoinPath(folder, name + "_N.jpg"));
+  button.SetPicture(PictureButton::State::Hover, JoinPath(folder, name + "_O.jpg"));
+  button.SetPicture(PictureButton::State::Pressed, JoinPath(folder, name + "_C.jpg"));
+}
 
 void Inform(const std::string& text) { ShowMessageBox(text, MB_OK | MB_ICONINFORMATION); }
 
@@ -51,10 +60,11 @@ void FrmSIp::CreateControls() {
     SetWindowSubclass(Box(i), BoxProcedure, static_cast<UINT_PTR>(i), reinterpret_cast<DWORD_PTR>(this));
     if (i < 3) Child(hwnd(), L"STATIC", L".", SS_CENTER, 72 + i * 74, 18, 18, 0);
   }
-  // Picture buttons (CMDOK00_*.jpg, Exit_*.jpg) come with the image binding; captions stand in.
-  Child(hwnd(), L"BUTTON", L"확인", BS_DEFPUSHBUTTON, 16, 56, 90, cmdGAdd);
+  ok_.Create(hwnd(), cmdGAdd, 16, 56, 90, 24);
+  Skin(ok_, "CMDOK00");
   Child(hwnd(), L"BUTTON", L"초기화", BS_PUSHBUTTON, 116, 56, 90, Command1);
-  Child(hwnd(), L"BUTTON", L"닫기", BS_PUSHBUTTON, 216, 56, 90, CButton1);
+  close_.Create(hwnd(), CButton1, 216, 56, 90, 24);
+  Skin(close_, "Exit");
 }
 
 void FrmSIp::FillFromRegistry() {

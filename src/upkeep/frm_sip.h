@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "ui/picture_button.h"
 #include "ui/window.h"
 
 class FrmSIp : public Window {
@@ -29,6 +30,7 @@ class FrmSIp : public Window {
   void Command1_Click();
 
   std::array<HWND, 4> boxes_{};
+  PictureButton ok_, close_;
   bool filling_ = false;  // box changes made by the program are not typing
 };
 
