@@ -33,7 +33,6 @@ void HideMenu() {
 void RestoreMenu() {
   WithMenu([](MenuWindow& menu) {
     HWND handle = menu.MenuHandle();
-    if (!IsWindowVisible(handle)) ShowWindow(handle, SW_SHOW);
     ShowWindow(handle, SW_SHOWNORMAL);
     SetWindowLongPtrW(handle, GWL_EXSTYLE, GetWindowLongPtrW(handle, GWL_EXSTYLE) | WS_EX_APPWINDOW);
     if (TheApp().Settings.ltype != 0) menu.PlaceAtStoredPosition();

@@ -58,6 +58,31 @@ TEST_F(PcUpkeepTest, StartupFixWithdrawsTheRunOnceValueOtherwise) {
   EXPECT_FALSE(FileExists(windows / "Dstartfix.exe"));
 }
 
+TEST_F(PcUpkeepTest, RunningNetworkToolsHandTheDesktopToTheFixUpProgram) {
+  NetworkToolCheck();
+  EXPECT_EQ(RunOnceValue(), "none");
+
+  // Any long-running program will do as the tool; the agent simulator waits until it is ended.
+  std::string tool = folder / "NETCMDSYS.EXE";
+  CopyFileW(Widen(AGENT_SIM_EXE).c_str(), Widen(tool).c_str(), FALSE);
+  std::wstring commandLine = L"\"" + Widen(tool) + L"\" --stay";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &process));
+  NetworkToolCheck();
+  TerminateProcess(process.hProcess, 0);
+  WaitForSingleObject(process.hProcess, 5000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "CltMgr"), "1");
+  EXPECT_EQ(RunOnceValue(), (windows / "Dstartfix.exe") + " /DESKCR");
+  EXPECT_TRUE(TheApp().DstartfixActive);
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path());
+}
+
 TEST_F(PcUpkeepTest, ShutdownTimeoutsReplaceTheProfileUnloadTimeout) {
   const char* policies = "SOFTWARE\\Policies\\Microsoft\\Windows\\System";
   RegWriteString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "60");
