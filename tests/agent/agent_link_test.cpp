@@ -169,3 +169,15 @@ TEST_F(AgentLinkTest, CatalogReloadRebuildsTheBannerButtonsInSkinnedLayouts) {
   EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "ResetCategorySelection", "Load_CateF2",
                                "Load_CmdBtn", "Load_Image", "LoadButton(1)"}));
 }
+
+TEST_F(AgentLinkTest, CdHidesTheMenuAndRtBringsItBack) {
+  ShowWindow(menu.hwnd(), SW_SHOW);
+  TheApp().Settings.ltype = 1;
+  SendCommand(menu.hwnd(), "CD");
+  EXPECT_FALSE(IsWindowVisible(menu.hwnd()));
+  SendCommand(menu.hwnd(), "rt");
+  EXPECT_TRUE(IsWindowVisible(menu.hwnd()));
+  EXPECT_FALSE(IsIconic(menu.hwnd()));
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "PlaceAtStoredPosition"}));
+  EXPECT_TRUE(agent.received.empty());
+}
