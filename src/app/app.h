@@ -17,7 +17,6 @@ struct RecoveryState {
   bool vdRcvrpLoadable = false, vdRcvrp2Loadable = false, lsrecnLoadable = false;
   char present = '0';    // a module is installed
   char suspended = '0';  // its protection is switched off
-  std::string modeCode;  // chosen in the recovery-mode dialog, "" when none
 };
 
 struct App {
@@ -30,11 +29,11 @@ struct App {
   std::string LoginPurpose;   // what the administrator login is asked to do
   std::string LoginResult;    // what it answered
   ClientSettings Settings;    // read from env.mts; holds ltype
-  bool DstartfixActive = false;        // the fix-up program restores the desktop at next logon
+  bool DstartfixActive = false;           // the fix-up program restores the desktop at next logon
   std::vector<DisplayMode> DisplayModes;  // the listed modes, filled once per process
   bool DisplayModesFilled = false;
-  bool MenuUnloadAllowed = false;
-  RecoveryState Recovery;      // lets the menu windows unload for real (layout switch)
+  bool MenuUnloadAllowed = false;         // lets the menu windows unload for real (layout switch)
+  RecoveryState Recovery;
 };
 
 App& TheApp();
