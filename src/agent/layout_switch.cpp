@@ -30,7 +30,7 @@ bool BannerIsVisible() {
 
 void OpenClassicLayout() {
   for (const char* form : {"frmMain4", "frmMain3", "frmMain2"}) UnloadFormByName(form);
-  for (int popup = 0; popup <= 8; ++popup) UnloadFormByName("F" + std::to_string(popup));
+  for (char popup = '0'; popup <= '8'; ++popup) UnloadFormByName(std::string{'F', popup});
   WaitMilliseconds(1000);
   OpenFrmMain();
 }

@@ -30,7 +30,7 @@ class TrayTest : public TesselTest {
     });
     SetPopupMenuAnswerer([this](const std::vector<PopupMenuItem>& items) {
       for (const auto& item : items) menuCaptions.push_back(item.caption);
-      return 0;
+      return chosen;
     });
     SetDllDirectoryW(Widen(folder.path()).c_str());
   }
@@ -63,6 +63,7 @@ class TrayTest : public TesselTest {
 
   std::vector<AddedIcon> icons;
   std::vector<std::string> menuCaptions;
+  int chosen = 0;  // the item the user picks from the tray menu
 };
 }  // namespace
 
@@ -152,4 +153,20 @@ TEST_F(TrayTest, DoubleClickShowsTheHiddenMenuWindowOfTheLayout) {
   ShowWindow(menu.hwnd(), SW_HIDE);
   SendMessageW(tray().hwnd(), kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
   EXPECT_FALSE(IsWindowVisible(menu.hwnd())) << "layout 1 restores frmMain2";
+}
+
+TEST_F(TrayTest, TheSettingsItemMinimisesTheMenuAndAsksForTheLogin) {
+  tray().Load();
+  TheApp().MenuReady = true;
+  TheApp().LoginResult = "OK";
+  TestMenuWindow menu("frmMain");
+  menu.Load();
+  ShowWindow(menu.hwnd(), SW_SHOW);
+  HookMenuWindow(menu);
+  chosen = FrmTray::mnu_Setting;
+  RightClick();
+  EXPECT_TRUE(IsIconic(menu.hwnd()));
+  EXPECT_EQ(menu.calls, (std::vector<std::string>{"HidePopups", "HideSkinnedWindow"}));
+  EXPECT_EQ(TheApp().LoginResult, "");
+  EXPECT_EQ(TheApp().LoginPurpose, "SE");
 }

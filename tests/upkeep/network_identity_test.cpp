@@ -121,5 +121,7 @@ TEST_F(NetworkIdentityTest, TheRealAdapterListGivesADottedAddressOrNothing) {
   SetNetworkSystem({});
   std::string ip = GetCurrentIp();
   EXPECT_EQ(ip.find(' '), std::string::npos);
-  if (!ip.empty()) EXPECT_EQ(std::count(ip.begin(), ip.end(), '.'), 3);
+  if (!ip.empty()) {
+    EXPECT_EQ(std::count(ip.begin(), ip.end(), '.'), 3);
+  }
 }
