@@ -181,3 +181,28 @@ TEST_F(AgentLinkTest, CdHidesTheMenuAndRtBringsItBack) {
   EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "PlaceAtStoredPosition"}));
   EXPECT_TRUE(agent.received.empty());
 }
+
+TEST_F(AgentLinkTest, LayoutSwitchUnloadsTheOldWindowsFromInsideTheirOwnMessage) {
+  UnhookMenuWindow();
+  TestMenuWindow banner("frmMain2"), category("frmMain4");
+  banner.Load();
+  category.Load();
+  HookMenuWindow(banner);
+  TheApp().Settings.ltype = 1;
+  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0\r\n", false, false);
+  SendCommand(banner.hwnd(), "J2");
+  EXPECT_EQ(TheApp().Settings.ltype, 0);
+  EXPECT_TRUE(TheApp().MenuUnloadAllowed);
+  EXPECT_FALSE(banner.IsLoaded());
+  EXPECT_FALSE(category.IsLoaded());
+  EXPECT_EQ(HookedMenuWindow(), nullptr);
+  EXPECT_TRUE(menu.IsLoaded()) << "not a window of the skinned layouts";
+}
+
+TEST_F(AgentLinkTest, LayoutSwitchToAnUnknownLayoutOnlyNotesIt) {
+  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=7\r\n", false, false);
+  SendCommand(menu.hwnd(), "J2");
+  EXPECT_EQ(TheApp().Settings.ltype, 7);
+  EXPECT_FALSE(TheApp().MenuUnloadAllowed);
+  EXPECT_EQ(HookedMenuWindow(), &menu);
+}
