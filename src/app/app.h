@@ -1,9 +1,14 @@
 #pragma once
 // The process-wide state: one record that the entry routine fills and every module reads
 // through TheApp(). Tests start each case with ResetApp().
+#include <set>
 #include <string>
+#include <vector>
 
+#include "catalog/categories.h"
+#include "catalog/game_entries.h"
 #include "store/client_settings.h"
+#include "upkeep/startup_programs.h"
 
 struct App {
   std::string ProgramFolder;  // folder of the running executable, no trailing backslash
@@ -15,6 +20,12 @@ struct App {
   std::string LoginPurpose;   // what the administrator login is asked to do
   std::string LoginResult;    // what it answered
   ClientSettings Settings;    // read from env.mts; holds ltype
+  // The catalog lists count from 1; slot 0 is the unused (categories, games) or header (launchers) slot.
+  std::vector<Category> Categories{1};
+  std::vector<GameEntry> GameEntries{1};
+  std::vector<GameLauncherEntry> GameLaunchers{1};
+  std::set<std::string> ListedTitles;  // upper-cased titles already in the open menu list
+  std::vector<StartupEntry> MachineStartup, UserStartup;
 };
 
 App& TheApp();

@@ -1,4 +1,64 @@
 #include "catalog/game_entries.h"
 
-void LoadGameEntries() {}
-void LoadGameLaunchers() {}
+#include "app/app.h"
+#include "store/files.h"
+#include "store/ini.h"
+#include "store/system_info.h"
+#include "store/text_util.h"
+
+namespace {
+std::string* FieldNamed(GameEntry& entry, const std::string& key) {
+  if (key == "title") return &entry.Title;
+  if (key == "gname") return &entry.GName;
+  if (key == "targetpath") return &entry.TargetPath;
+  if (key == "workdir") return &entry.WorkDir;
+  if (key == "group") return &entry.Group;
+  if (key == "gubn") return &entry.Gubn;
+  if (key == "args") return &entry.Args;
+  if (key == "icon") return &entry.Icon;
+  return nullptr;
+}
+}  // namespace
+
+std::string GameEntryFile() { return JoinPath(GetGameDataFolder(), "Game.mts"); }
+
+void LoadGameEntries() {
+  auto& list = TheApp().GameEntries;
+  list.assign(1, GameEntry{});
+  auto text = ReadTextFile(GameEntryFile());
+  if (!text) return;
+  for (const std::string& raw : SplitLines(*text)) {
+    std::string line = Trim(raw);
+    if (line.empty()) continue;
+    if (line.front() == '[') {
+      GameEntry entry;
+      for (char c : line)
+        if (c != '[' && c != ']') entry.Key += c;
+      list.push_back(std::move(entry));
+      continue;
+    }
+    size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    // Lines before the first section land in the unused slot 0.
+    if (std::string* field = FieldNamed(list.back(), ToLowerAscii(Trim(line.substr(0, equals)))))
+      *field = Trim(line.substr(equals + 1));
+  }
+}
+
+void WriteGameEntry(const std::string& key, const std::string& title, const std::string& gname,
+                    const std::string& targetPath, const std::string& workDir, const std::string& args,
+                    const std::string& group, const std::string& gubn, const std::string& icon, bool append) {
+  const std::string path = GameEntryFile();
+  const std::pair<const char*, const std::string*> fields[] = {
+      {"Title", &title}, {"GName", &gname}, {"TargetPath", &targetPath}, {"WorkDir", &workDir},
+      {"Args", &args},   {"Group", &group}, {"Gubn", &gubn},             {"Icon", &icon}};
+  if (append) {
+    std::string text = "[" + key + "]\r\n";
+    for (const auto& [name, value] : fields) text += std::string(name) + "=" + *value + "\r\n";
+    WriteTextFile(path, text, true, false);
+    return;
+  }
+  if (!FileExists(path)) WriteTextFile(path, "", true, true);
+  ClsINI ini(path, key);
+  for (const auto& [name, value] : fields) ini.SaveINI(name, *value);
+}

@@ -43,6 +43,13 @@ std::string ToLowerAscii(std::string_view text) {
   return out;
 }
 
+std::string ToUpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
 bool EqualsIgnoreCaseAscii(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)

@@ -13,6 +13,7 @@ std::string TrimSpaces(std::string_view text);
 long long ParseLeadingNumber(std::string_view text);
 
 std::string ToLowerAscii(std::string_view text);
+std::string ToUpperAscii(std::string_view text);
 bool EqualsIgnoreCaseAscii(std::string_view a, std::string_view b);
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool EndsWith(std::string_view text, std::string_view suffix);
