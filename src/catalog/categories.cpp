@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "catalog/fixed_width.h"
+#include "catalog/section_reader.h"
 #include "store/files.h"
 #include "store/text_util.h"
 #include "ui/message_box.h"
@@ -54,15 +55,14 @@ std::string UnusedSection(const DefaultCategory& row) {
   return SectionText(row.name, row.code, row.tag, "99", "0", false) + "\r\n";
 }
 
-void ApplyKey(Category& record, const std::string& line) {
-  std::vector<std::string> pieces = Split(line, '=');
-  if (pieces.size() < 2) return;
-  std::string key = ToLowerAscii(Trim(pieces[0]));
-  std::string value = Trim(pieces[1]);
-  if (key == "tag") record.Tag = value;
-  else if (key == "code") record.Code = FixedWidth(value, 2);
-  else if (key == "rank") record.Rank = FixedWidth(value, 2);
-  else if (key == "state") record.State = FixedWidth(value, 1);
+// The value ends at a second "=": "Tag=A=B" gives "A".
+void ApplyKey(Category& record, std::string_view key, std::string_view value) {
+  value = value.substr(0, value.find('='));
+  std::string trimmed = Trim(value);
+  if (key == "tag") record.Tag = trimmed;
+  else if (key == "code") record.Code = FixedWidth(trimmed, 2);
+  else if (key == "rank") record.Rank = FixedWidth(trimmed, 2);
+  else if (key == "state") record.State = FixedWidth(trimmed, 1);
 }
 
 template <size_t N>
@@ -88,21 +88,16 @@ void LoadCategories() {
   auto text = ReadTextFile(path);
   if (!text) return;
   bool hasArcade = false, hasTv = false, hasMultimedia = false;
-  for (const std::string& raw : SplitLines(*text)) {
-    std::string line = Trim(raw);
-    if (line.empty()) continue;
-    if (line.front() == '[') {
-      std::string name;
-      for (char c : line)
-        if (c != '[' && c != ']') name += c;
-      hasArcade |= name == kArcadeGroup[0].name;
-      hasTv |= name == kTvGroup[0].name;
-      hasMultimedia |= name == kMultimediaGroup[0].name;
-      list.push_back(Category{name, "  ", "", "  ", " "});
-    } else {
-      ApplyKey(list.back(), line);
-    }
-  }
+  SectionReader reader{
+      [&](std::string name) {
+        std::string_view named = name;
+        hasArcade |= named == kArcadeGroup[0].name;
+        hasTv |= named == kTvGroup[0].name;
+        hasMultimedia |= named == kMultimediaGroup[0].name;
+        list.emplace_back().Name = std::move(name);
+      },
+      [&](std::string_view key, std::string_view value) { ApplyKey(list.back(), key, value); }};
+  reader.Read(*text);
 
   // An unterminated last line would otherwise swallow the first appended section header.
   bool lineOpen = !text->empty() && text->back() != '\n' && text->back() != '\r';

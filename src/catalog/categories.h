@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
+// Code, Rank and State are fixed-width fields: always exactly their width, blank-padded.
 struct Category {
-  std::string Name;   // section name, the label the customer sees
-  std::string Code;   // two characters, names the button pictures
-  std::string Tag;    // the category's folder under the program folder
-  std::string Rank;   // two characters, "99" when unused
-  std::string State;  // one character, "1" shown
+  std::string Name;          // section name, the label the customer sees
+  std::string Code = "  ";   // names the button pictures
+  std::string Tag;           // the category's folder under the program folder
+  std::string Rank = "  ";   // "99" when unused
+  std::string State = " ";   // "1" shown
 };
 
 std::string CategoryFile();

@@ -1,13 +1,16 @@
 #include "catalog/game_entries.h"
 
+#include <algorithm>
+
 #include "app/app.h"
+#include "catalog/section_reader.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/system_info.h"
 #include "store/text_util.h"
 
 namespace {
-std::string* FieldNamed(GameEntry& entry, const std::string& key) {
+std::string* FieldNamed(GameEntry& entry, std::string_view key) {
   if (key == "title") return &entry.Title;
   if (key == "gname") return &entry.GName;
   if (key == "targetpath") return &entry.TargetPath;
@@ -27,22 +30,14 @@ void LoadGameEntries() {
   list.assign(1, GameEntry{});
   auto text = ReadTextFile(GameEntryFile());
   if (!text) return;
-  for (const std::string& raw : SplitLines(*text)) {
-    std::string line = Trim(raw);
-    if (line.empty()) continue;
-    if (line.front() == '[') {
-      GameEntry entry;
-      for (char c : line)
-        if (c != '[' && c != ']') entry.Key += c;
-      list.push_back(std::move(entry));
-      continue;
-    }
-    size_t equals = line.find('=');
-    if (equals == std::string::npos) continue;
-    // Lines before the first section land in the unused slot 0.
-    if (std::string* field = FieldNamed(list.back(), ToLowerAscii(Trim(line.substr(0, equals)))))
-      *field = Trim(line.substr(equals + 1));
-  }
+  list.reserve(1 + std::count(text->begin(), text->end(), '['));
+  // Key lines before the first section land in the unused slot 0.
+  SectionReader reader{
+      [&](std::string name) { list.emplace_back().Key = std::move(name); },
+      [&](std::string_view key, std::string_view value) {
+        if (std::string* field = FieldNamed(list.back(), key)) field->assign(value);
+      }};
+  reader.Read(*text);
 }
 
 void WriteGameEntry(const std::string& key, const std::string& title, const std::string& gname,

@@ -7,6 +7,7 @@
 #include "app/app.h"
 #include "catalog/clock.h"
 #include "catalog/download.h"
+#include "catalog/section_reader.h"
 #include "catalog/shell_files.h"
 #include "store/files.h"
 #include "store/ini.h"
@@ -26,7 +27,7 @@ std::optional<DateTime> ReadTime(const char* name) {
   return ParseDateTime(Trim(RemoveNuls(RegReadString(HKEY_CURRENT_USER, kTesselKey, name))));
 }
 
-std::string* ListField(GameEntry& record, const std::string& key) {
+std::string* ListField(GameEntry& record, std::string_view key) {
   if (key == "title") return &record.Title;
   if (key == "ganre") return &record.Group;
   if (key == "process") return &record.Process;
@@ -65,10 +66,13 @@ std::optional<Found> Locate(const GameEntry& record) {
       if (!name.empty() && FileExists(JoinPath(folder, name))) return Found{folder, JoinPath(folder, name), file, true};
     return std::nullopt;
   }
+  // Without a folder the look-up would be relative to whatever the current folder is.
   std::string folder = record.WorkDir;
+  if (folder.empty() || record.Process.empty()) return std::nullopt;
   if (FileExists(JoinPath(folder, record.Process))) return Found{folder, JoinPath(folder, record.Process), {}, false};
-  for (size_t at; (at = ToUpperAscii(folder).find("C:")) != std::string::npos;) folder.replace(at, 2, "D:");
-  if (FileExists(JoinPath(folder, record.Process))) return Found{folder, JoinPath(folder, record.Process), {}, false};
+  bool onC = false;
+  for (size_t at; (at = ToUpperAscii(folder).find("C:")) != std::string::npos; onC = true) folder.replace(at, 2, "D:");
+  if (onC && FileExists(JoinPath(folder, record.Process))) return Found{folder, JoinPath(folder, record.Process), {}, false};
   return std::nullopt;
 }
 
@@ -109,28 +113,14 @@ std::vector<GameEntry> ReadGameList(const std::string& path) {
   std::vector<GameEntry> records;
   auto text = ReadTextFile(path);
   if (!text) return records;
-  GameEntry current;
-  bool open = false;
-  auto close = [&] {
-    if (open && !current.Title.empty()) records.push_back(std::move(current));
-    current = GameEntry{};
-  };
-  for (const std::string& raw : SplitLines(*text)) {
-    std::string line = Trim(raw);
-    if (line.empty()) continue;
-    if (line.front() == '[') {
-      close();
-      open = true;
-      for (char c : line)
-        if (c != '[' && c != ']') current.Key += c;
-      continue;
-    }
-    size_t equals = line.find('=');
-    if (!open || equals == std::string::npos) continue;
-    if (std::string* field = ListField(current, ToLowerAscii(Trim(line.substr(0, equals)))))
-      *field = Trim(line.substr(equals + 1));
-  }
-  close();
+  GameEntry unused;  // key lines before the first section
+  SectionReader reader{
+      [&](std::string name) { records.emplace_back().Key = std::move(name); },
+      [&](std::string_view key, std::string_view value) {
+        if (std::string* field = ListField(records.empty() ? unused : records.back(), key)) field->assign(value);
+      }};
+  reader.Read(*text);
+  std::erase_if(records, [](const GameEntry& record) { return record.Title.empty(); });
   return records;
 }
 

@@ -11,19 +11,22 @@
 #include "store/text_util.h"
 
 namespace {
-// COM for the length of one call, on whatever apartment the thread already has.
-class ComScope {
+// COM stays initialised on a thread from its first shortcut to its end: starting and stopping it
+// around every shortcut costs more than writing the shortcut.
+class ComForThisThread {
  public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
+  ComForThisThread() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComForThisThread() {
     if (SUCCEEDED(result_)) CoUninitialize();
   }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
+  ComForThisThread(const ComForThisThread&) = delete;
+  ComForThisThread& operator=(const ComForThisThread&) = delete;
 
  private:
   HRESULT result_;
 };
+
+void EnsureCom() { thread_local ComForThisThread com; }
 
 template <class T>
 class ComPtr {
@@ -65,7 +68,7 @@ std::string AsText(const wchar_t* buffer) { return Narrow(buffer); }
 ShortcutInfo ReadShortcut(const std::string& path) {
   ShortcutInfo info;
   if (!FileExists(path)) return info;
-  ComScope com;
+  EnsureCom();
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
   if (!CreateLink(link, file) || FAILED(file->Load(Widen(path).c_str(), STGM_READ))) return info;
@@ -88,7 +91,7 @@ bool WriteShortcut(const std::string& path, const std::string& target, const std
   if (path.empty()) return false;
   std::string iconLocation = icon;
   if (icon.empty() && target.empty()) iconLocation = JoinPath(TheApp().ProgramFolder, "Bmp\\Foldesr.ico");
-  ComScope com;
+  EnsureCom();
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
   if (!CreateLink(link, file)) return false;
