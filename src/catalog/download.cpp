@@ -40,16 +40,15 @@ class DownloadWatcher : public IBindStatusCallback, public IHttpNegotiate {
     return S_OK;
   }
   STDMETHODIMP OnStopBinding(HRESULT, LPCWSTR) override { return S_OK; }
-  STDMETHODIMP GetBindInfo(DWORD* flags, BINDINFO* info) override {
+  STDMETHODIMP GetBindInfo(DWORD* flags, BINDINFO*) override {
     *flags |= BINDF_GETNEWESTVERSION | BINDF_NOWRITECACHE | BINDF_PRAGMA_NO_CACHE;
-    (void)info;
     return S_OK;
   }
   STDMETHODIMP OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override { return S_OK; }
   STDMETHODIMP OnObjectAvailable(REFIID, IUnknown*) override { return S_OK; }
 
   STDMETHODIMP BeginningTransaction(LPCWSTR, LPCWSTR, DWORD, LPWSTR* extra) override {
-    *extra = nullptr;
+    if (extra) *extra = nullptr;
     return S_OK;
   }
   STDMETHODIMP OnResponse(DWORD code, LPCWSTR, LPCWSTR, LPWSTR* extra) override {

@@ -122,6 +122,10 @@ TEST_F(GameEntriesTest, SyncingACategoryCreatesOnlyTheMissingShortcutsOfThatCate
 
   SyncCategoryFolder(menu, "BEST");
   EXPECT_EQ(menu.added.size(), 3u) << "titles listed once";
+  ClearListedTitles();  // the menu emptied its list
+  SyncCategoryFolder(menu, "BEST");
+  EXPECT_EQ(menu.added.size(), 7u) << "all four with a file, Listed now created too";
+  EXPECT_TRUE(FileExists(Path("Best\\Listed.LNK")));
 }
 
 TEST_F(GameEntriesTest, AWebIconIsFetchedForTheListPicture) {
