@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "catalog/fixed_width.h"
-
 TEST(DateTime, TheDateTextsOfOtherWritersAreRead) {
   auto when = ParseDateTime("2026-03-05 오후 2:07:09");
   ASSERT_TRUE(when.has_value());
@@ -23,12 +21,4 @@ TEST(DateTime, DaysAndMinutesAreCountedAcrossMonthsAndYears) {
   EXPECT_EQ(DaysBetween({2024, 2, 28}, {2024, 3, 1}), 2);
   EXPECT_EQ(DaysBetween({2023, 2, 28}, {2023, 3, 1}), 1);
   EXPECT_EQ(DaysBetween({2000, 1, 1}, {2026, 1, 1}), 9497);
-}
-
-TEST(FixedWidth, FieldsAreCutOrPaddedByCharacters) {
-  EXPECT_EQ(FixedWidth("1", 2), "1 ");
-  EXPECT_EQ(FixedWidth("TOOLONG", 2), "TO");
-  EXPECT_EQ(FixedWidth("", 1), " ");
-  EXPECT_EQ(FixedWidth("가나다", 2), "가나");
-  EXPECT_EQ(FixedWidth("가", 2), "가 ");
 }

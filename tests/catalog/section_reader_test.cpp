@@ -20,12 +20,6 @@ std::vector<std::string> Events(std::string_view text) {
 TEST(SectionReader, LinesAreTrimmedSplitAtTheFirstEqualsAndKeysLowered) {
   EXPECT_EQ(Events("before=1\r\n  [Sec]tion] \r\n\tTitle = A=B \r\nno equals\n\n[]\rKEY=\r\n=v\r\n[last"),
             (std::vector<std::string>{"before=1", "[Section]", "title=A=B", "[]", "key=", "=v", "[last]"}));
-}
-
-TEST(SectionReader, GarbageAndOverlongLinesAreReadWithoutHarm) {
-  std::string garbage;
-  for (int i = 0; i < 300000; ++i) garbage += static_cast<char>((i * 131) % 256);
-  garbage += std::string(2'000'000, 'x') + "=" + std::string(10, 'y');
-  EXPECT_NO_THROW(Events(garbage));
-  EXPECT_EQ(Events("\r\r\n\n").size(), 0u);
+  std::string overlong(2'000'000, 'x');
+  EXPECT_EQ(Events("\r\r\n\n" + overlong + "=y").back().size(), overlong.size() + 2);
 }
