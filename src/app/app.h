@@ -1,10 +1,14 @@
 #pragma once
 // The process-wide state: one record that the entry routine fills and every module reads
 // through TheApp(). Tests start each case with ResetApp().
+#include <set>
 #include <string>
 #include <vector>
 
+#include "catalog/categories.h"
+#include "catalog/game_entries.h"
 #include "store/client_settings.h"
+#include "upkeep/startup_programs.h"
 
 // One display mode the platform offers, with its text in the form of the Display setting.
 struct DisplayMode {
@@ -34,6 +38,12 @@ struct App {
   bool DisplayModesFilled = false;
   bool MenuUnloadAllowed = false;         // lets the menu windows unload for real (layout switch)
   RecoveryState Recovery;
+  // The catalog lists count from 1; slot 0 is the unused (categories, games) or header (launchers) slot.
+  std::vector<Category> Categories{1};
+  std::vector<GameEntry> GameEntries{1};
+  std::vector<GameLauncherEntry> GameLaunchers{1};
+  std::set<std::string> ListedTitles;  // upper-cased titles already in the open menu list
+  std::vector<StartupEntry> MachineStartup, UserStartup;
 };
 
 App& TheApp();

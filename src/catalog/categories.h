@@ -1,5 +1,25 @@
 #pragma once
-// The category table Skin\Vdcate.ini. Placeholders until the catalog lands.
+// The category table Skin\Vdcate.ini: one section per menu category, in menu order.
+#include <string>
+#include <vector>
 
+// Code, Rank and State are fixed-width fields: always exactly their width, blank-padded.
+struct Category {
+  std::string Name;          // section name, the label the customer sees
+  std::string Code = "  ";   // names the button pictures
+  std::string Tag;           // the category's folder under the program folder
+  std::string Rank = "  ";   // "99" when unused
+  std::string State = " ";   // "1" shown
+};
+
+std::string CategoryFile();
+
+// Fills TheApp().Categories (slot 0 unused) from the file, writing the default table when the file
+// is missing and appending the sections that files of older versions lack.
 void LoadCategories();
+// Replaces the file by the twenty default sections; the list is left to LoadCategories.
 void WriteDefaultCategories();
+
+// The settings window's save: used categories in menu order (ranks 01, 02, ...), then the unused
+// ones. Refuses fewer than three used categories and asks first; true when the file was rewritten.
+bool SaveCategoryOrder(const std::vector<std::string>& used, const std::vector<std::string>& unused);

@@ -1,5 +1,22 @@
 #pragma once
-// Game.mts and the game-launcher table GameExe.ini. Placeholders until the catalog lands.
+// Game.mts: the owner's game entries, one section per menu icon.
+#include <string>
 
+#include "catalog/game_launchers.h"
+
+struct GameEntry {
+  std::string Key, Title, GName, TargetPath, WorkDir, Group, Gubn, Args, Icon;
+  // Used only while scanning the downloaded game list.
+  std::string Process, InsChk, Url, Date;
+};
+
+// Game.mts in the game data folder.
+std::string GameEntryFile();
+
+// Fills TheApp().GameEntries (slot 0 unused) in file order; a missing file leaves slot 0 only.
 void LoadGameEntries();
-void LoadGameLaunchers();
+
+// append: adds the section at the end of the file; otherwise creates or updates section key in place.
+void WriteGameEntry(const std::string& key, const std::string& title, const std::string& gname,
+                    const std::string& targetPath, const std::string& workDir, const std::string& args,
+                    const std::string& group, const std::string& gubn, const std::string& icon, bool append);

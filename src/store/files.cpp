@@ -106,6 +106,21 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   return SplitLines(*text);
 }
 
+bool RemoveFile(const std::string& path) { return !path.empty() && DeleteFileW(Widen(path).c_str()); }
+
+bool MoveFileOver(const std::string& from, const std::string& target) {
+  return MoveFileExW(Widen(from).c_str(), Widen(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
+}
+
+bool CreateFolders(const std::string& path) {
+  if (path.empty()) return false;
+  if (FolderExists(path)) return true;
+  size_t cut = path.find_last_of('\\');
+  if (cut != std::string::npos && cut > 0 && path[cut - 1] != ':') CreateFolders(path.substr(0, cut));
+  CreateDirectoryW(Widen(path).c_str(), nullptr);
+  return FolderExists(path);
+}
+
 std::string JoinPath(std::string_view folder, std::string_view name) {
   std::string path(folder);
   if (!path.empty() && path.back() != '\\') path += '\\';

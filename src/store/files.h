@@ -23,5 +23,13 @@ std::optional<std::string> ReadTextFile(const std::string& path);
 // The file's lines (CR LF, LF or CR), or nothing when it cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
+// Deletes one file; false when it is missing, a folder or in use.
+bool RemoveFile(const std::string& path);
+// Moves the file over target, replacing it in one step; false leaves both as they were.
+bool MoveFileOver(const std::string& from, const std::string& target);
+
+// Creates the folder and every missing folder above it; true when it exists afterwards.
+bool CreateFolders(const std::string& path);
+
 // folder + "\" + name, without doubling a backslash the folder already ends with.
 std::string JoinPath(std::string_view folder, std::string_view name);

@@ -1,0 +1,16 @@
+#pragma once
+// The hand-written reader of the catalog's INI-style files (Vdcate.ini, Game.mts, GameLst.ini):
+// lines trimmed, empty ones skipped; a line starting with "[" opens a section named by the line
+// without any "[" or "]"; other lines split at their first "=" into a trimmed key and value; a
+// line without "=" is ignored. Portable: no windows.h.
+#include <functional>
+#include <string>
+#include <string_view>
+
+struct SectionReader {
+  std::function<void(std::string name)> section;
+  // key is lower-cased (ASCII).
+  std::function<void(std::string_view key, std::string_view value)> keyValue;
+
+  void Read(std::string_view text) const;
+};

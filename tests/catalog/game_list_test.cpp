@@ -1,0 +1,208 @@
+#include "catalog/game_list.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/app.h"
+#include "catalog/clock.h"
+#include "store/files.h"
+#include "store/registry.h"
+#include "store/text_codec.h"
+#include "support/http_test_server.h"
+#include "support/test_env.h"
+
+namespace {
+class GameListTest : public TesselTest {
+ protected:
+  void SetUp() override {
+    TesselTest::SetUp();
+    CreateFolders(Path("Skin"));
+    SetClock([this] { return now; });
+  }
+  void TearDown() override {
+    SetClock(nullptr);
+    TesselTest::TearDown();
+  }
+  void Write(const std::string& name, const std::string& text) { WriteTextFile(Path(name), text, false, false); }
+  std::string Reg(const char* name) { return RegReadString(HKEY_CURRENT_USER, kTesselKey, name); }
+  void UseHost(const std::string& baseUrl) { RegWriteString(HKEY_CURRENT_USER, kTesselKey, "UpdateHost", baseUrl); }
+  const std::vector<GameEntry>& Entries() {
+    LoadGameEntries();
+    return TheApp().GameEntries;
+  }
+
+  DateTime now{2026, 3, 5, 23, 58, 0};
+};
+}  // namespace
+
+TEST_F(GameListTest, TheGameListIsFetchedOncePerCalendarDayAndAFailureKeepsTheOldList) {
+  HttpTestServer server;
+  UseHost(server.BaseUrl());
+  server.Serve("/AutoUpdateorbix/GameLst.ini", HttpTestServer::Ok("[new]"));
+  Write("Skin\\GameLst.ini", "[old]");
+
+  UpdateGameList();
+  EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[new]");
+  EXPECT_FALSE(FileExists(Path("Skin\\Tmp_GameLst.ini")));
+  EXPECT_EQ(Reg("GLTime"), "2026-03-05 23:58:00");
+  now.minute = 59;
+  UpdateGameList();
+  EXPECT_EQ(server.Requests().size(), 1u) << "same day";
+
+  for (auto failing : {HttpTestServer::NotFound(), HttpTestServer::Truncated("[cut")}) {
+    ++now.day;
+    server.Serve("/AutoUpdateorbix/GameLst.ini", failing);
+    UpdateGameList();
+    EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[new]");
+    EXPECT_EQ(Reg("GLTime").substr(0, 10), FormatDate(now)) << "the next try is tomorrow";
+  }
+  ++now.day;
+  UseHost(HttpTestServer::RefusingBaseUrl());
+  UpdateGameList();
+  ++now.day;
+  UseHost("");
+  UpdateGameList();
+  EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[new]");
+  EXPECT_EQ(server.Requests().size(), 3u);
+
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "GLTime", "2026-03-09 오후 11:00:00");  // as the system wrote it
+  UseHost(server.BaseUrl());
+  UpdateGameList();
+  EXPECT_EQ(server.Requests().size(), 3u);
+}
+
+TEST_F(GameListTest, TheShortcutAddressListIsFetchedAtMostEveryThreeMinutes) {
+  HttpTestServer server;
+  UseHost(server.BaseUrl());
+  server.Serve("/AutoUpdateorbix/eList.ini", HttpTestServer::Ok("[A.LNK]\r\nTargetURL=http://a\r\n"));
+  UpdateShortcutUrlList();
+  EXPECT_EQ(ReadBytes("list"), "[A.LNK]\r\nTargetURL=http://a\r\n");
+  now = {2026, 3, 6, 0, 0, 59};  // two minutes later, across midnight
+  UpdateShortcutUrlList();
+  EXPECT_EQ(server.Requests().size(), 1u);
+  now.minute = 1;
+  server.Serve("/AutoUpdateorbix/eList.ini", HttpTestServer::NotFound());
+  UpdateShortcutUrlList();
+  EXPECT_EQ(server.Requests().size(), 2u);
+  EXPECT_EQ(ReadBytes("list"), "[A.LNK]\r\nTargetURL=http://a\r\n");
+  EXPECT_FALSE(FileExists(Path("Tmp_eList.ini")));
+}
+
+TEST_F(GameListTest, InstallLocationsAndIconsResolveOnTheDisk) {
+  CreateFolders(Path("G"));
+  Write("G\\game.exe", "x");
+  Write("G\\icon.ico", "x");
+  EXPECT_EQ(SplitFolderAndFile(Path("G")), std::make_pair(Path("G"), std::string()));
+  EXPECT_EQ(SplitFolderAndFile(Path("G") + "\\"), std::make_pair(Path("G"), std::string()));
+  EXPECT_EQ(SplitFolderAndFile(Path("G\\game.exe")), std::make_pair(Path("G"), std::string("game.exe")));
+  EXPECT_EQ(SplitFolderAndFile(Path("G\\none.exe")), std::make_pair(std::string(), std::string()));
+
+  EXPECT_EQ(ResolveIcon(Path("G"), "missing.ico, icon.ico, game.exe", "game.exe", ""), Path("G\\icon.ico"));
+  EXPECT_EQ(ResolveIcon(Path("G"), "a.ico,b.ico,icon.ico", "game.exe", ""), Path("G\\game.exe")) << "two candidates";
+  EXPECT_EQ(ResolveIcon("C:\\x", Path("G\\icon.ico"), "game.exe", ""), Path("G\\icon.ico"));
+  EXPECT_EQ(ResolveIcon(Path("G"), "", "game.exe", "launcher.exe"), Path("G\\launcher.exe"));
+}
+
+TEST_F(GameListTest, TheFullScanAppendsAnEntryForEveryInstalledGame) {
+  CreateFolders(Path("Star"));
+  CreateFolders(Path("Web"));
+  CreateFolders(Path("Cart"));
+  Write("Star\\StarCraft.exe", "x");
+  Write("Star\\star.ico", "x");
+  Write("Web\\launch.exe", "x");
+  Write("Cart\\Cart.exe", "x");
+  Write("cart.ini", "[Setup]\r\nDir=" + Path("Cart\\Cart.exe") + "\r\n");
+  RegWriteString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Blizzard\\Star", "InstallPath", Path("Star"));
+  RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Portal", "Dir", Path("Web"));
+  Write("Skin\\GameLst.ini",
+        "[1]\r\ntitle=스타크래프트\r\nganre=Best\r\nprocess=StarCraft.exe\r\ntype=LNK\r\nargs=-x\r\nicon=star.ico\r\n"
+        "inschk=HKLM|SOFTWARE\\Blizzard\\Star|InstallPath\r\n"
+        "[2]\r\ntitle=WebGame\r\nganre=Online\r\nprocess=launch.exe\r\ntype=URL\r\nurl=http://web.example\r\n"
+        "inschk=HKCU|SOFTWARE\\Portal|Dir\r\n"
+        "[3]\r\nTitle = 카트\r\nganre=Sport\r\nprocess=other.exe\r\ntype=LNK\r\n"
+        "inschk=INI|" + Path("cart.ini") + "|Setup|Dir\r\n"
+        "[4]\r\ntitle=ByPath\r\nganre=Fps\r\nprocess=launch.exe\r\ntype=URL\r\nurl=http://bypath\r\npath=" + Path("Web") + "\r\n"
+        "[5]\r\ntitle=OneField\r\nprocess=StarCraft.exe\r\ninschk=HKLM\r\npath=" + Path("Star") + "\r\ntype=LNK\r\n"
+        "[6]\r\ntitle=MissingIni\r\nprocess=x.exe\r\ninschk=INI|" + Path("none.ini") + "|S|K\r\n"
+        "[7]\r\ntitle=NotInstalled\r\nprocess=StarCraft.exe\r\ninschk=HKLM|SOFTWARE\\Nobody|Path\r\npath=" + Path("Cart") + "\r\n"
+        "[8]\r\nganre=Best\r\nprocess=StarCraft.exe\r\npath=" + Path("Star") + "\r\n"
+        "[9]\r\n\x01\x02\xff garbage without equals\r\n");
+
+  ScanInstalledGames(true);
+  const auto& entries = Entries();
+  ASSERT_EQ(entries.size(), 6u);
+  EXPECT_EQ(entries[1].Key, "스타크래프트-Best");
+  EXPECT_EQ(entries[1].GName, "스타크래프트.LNK");
+  EXPECT_EQ(entries[1].TargetPath, Path("Star\\StarCraft.exe"));
+  EXPECT_EQ(entries[1].WorkDir, Path("Star"));
+  EXPECT_EQ(entries[1].Args, "-x");
+  EXPECT_EQ(entries[1].Icon, Path("Star\\star.ico"));
+  EXPECT_EQ(entries[2].TargetPath, "http://web.example");
+  EXPECT_EQ(entries[2].WorkDir, "");
+  EXPECT_EQ(entries[2].Gubn, "URL");
+  EXPECT_EQ(entries[3].Title, "카트");
+  EXPECT_EQ(entries[3].TargetPath, Path("Cart\\Cart.exe")) << "the file the INI value names";
+  EXPECT_EQ(entries[3].Icon, Path("Cart\\Cart.exe"));
+  EXPECT_EQ(entries[4].TargetPath, "http://bypath") << "found through path, not a LNK";
+  EXPECT_EQ(entries[5].Key, "OneField-");
+  EXPECT_EQ(entries[5].TargetPath, Path("Star\\StarCraft.exe"));
+  EXPECT_EQ(Reg("iconDdate"), "2026-03-05");
+}
+
+TEST_F(GameListTest, AGameListedOnCIsFoundOnD) {
+  if (!FolderExists("D:\\")) GTEST_SKIP() << "this machine has no D: drive";
+  // A folder name of this test's own, so the same path on C: holds nothing.
+  std::string games = "Tessel" + folder.path().substr(folder.path().rfind('\\') + 1);
+  std::string onD = "D:\\" + games + "\\Cart";
+  ASSERT_TRUE(CreateFolders(onD));
+  WriteTextFile(onD + "\\Cart.exe", "x", false, false);
+  Write("Skin\\GameLst.ini", "[1]\r\ntitle=Cart\r\nganre=Sport\r\nprocess=Cart.exe\r\ntype=LNK\r\npath=c:\\" + games +
+                                 "\\Cart\r\n");
+  ScanInstalledGames(true);
+  std::filesystem::remove_all(Widen("D:\\" + games));
+  ASSERT_EQ(Entries().size(), 2u);
+  EXPECT_EQ(Entries()[1].TargetPath, onD + "\\Cart.exe");
+  EXPECT_EQ(Entries()[1].WorkDir, onD);
+}
+
+TEST_F(GameListTest, TheUpdateScanExaminesOnlyRecordsFromTheLastScanDayAndUpdatesInPlace) {
+  CreateFolders(Path("G"));
+  Write("G\\a.exe", "x");
+  auto record = [&](const char* title, const char* date) {
+    return std::string("[") + title + "]\r\ntitle=" + title + "\r\nganre=Best\r\nprocess=a.exe\r\ntype=LNK\r\npath=" +
+           Path("G") + "\r\ndate=" + date + "\r\n";
+  };
+  Write("Skin\\GameLst.ini", record("Before", "2026-03-01") + record("OnTheDay", "2026/3/2") + record("After", "2026-03-04") +
+                                 record("Undated", ""));
+  Write("Game.mts", "[After-Best]\r\nTitle=After\r\nTargetPath=old\r\n");
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "iconDdate", "2026-03-02");
+
+  ScanInstalledGames(false);
+  const auto& entries = Entries();
+  std::vector<std::string> keys;
+  for (size_t i = 1; i < entries.size(); ++i) keys.push_back(entries[i].Key);
+  EXPECT_EQ(keys, (std::vector<std::string>{"After-Best", "OnTheDay-Best", "Undated-Best"}));
+  EXPECT_EQ(entries[1].TargetPath, Path("G\\a.exe")) << "updated in place";
+  EXPECT_EQ(Reg("iconDdate"), "2026-03-05");
+}
+
+TEST_F(GameListTest, WithoutAGameListNothingIsScannedButGameMtsExists) {
+  RemoveFile(Path("Skin\\GameLst.ini"));
+  ScanInstalledGames(false);
+  EXPECT_EQ(ReadBytes("Game.mts"), "\r\n");
+  EXPECT_EQ(Reg("iconDdate"), "");
+}
+
+TEST_F(GameListTest, ClearingIconFoldersEmptiesOnlyTheIconFolders) {
+  for (const char* name : {"Bmp\\a.bmp", "Best\\a.lnk", "Multi\\b.url", "Movie2\\sub\\c.lnk", "Skin\\keep.ini"}) {
+    CreateFolders(Path(name).substr(0, Path(name).rfind('\\')));
+    Write(name, "x");
+  }
+  ClearIconFolders();
+  for (const char* gone : {"Bmp\\a.bmp", "Best\\a.lnk", "Multi\\b.url", "Movie2\\sub"}) EXPECT_FALSE(PathExists(Path(gone))) << gone;
+  EXPECT_TRUE(FolderExists(Path("Best")));
+  EXPECT_TRUE(FileExists(Path("Skin\\keep.ini")));
+}
