@@ -71,41 +71,54 @@ PngBitmap Indexed(const PngFile& file, const PngPixels& image) {
   return bitmap;
 }
 
-PngBitmap Rgb(const PngPixels& image) {
-  PngBitmap bitmap = Blank(image, 24);
+PngBitmap Rgb(PngPixels&& image) {
+  PngBitmap bitmap;
+  bitmap.width = image.width;
+  bitmap.height = -image.height;
+  bitmap.bitCount = 24;
+  bitmap.stride = StrideOf(image.width, 24);
+  // Reordered in place, last row first: padded rows only ever move towards the end.
+  bitmap.pixels = std::move(image.data);
+  bitmap.pixels.resize(bitmap.stride * image.height);
   const size_t step = image.depth / 8;
-  for (int y = 0; y < image.height; ++y) {
-    const uint8_t* in = Row(image, y);
+  for (int y = image.height - 1; y >= 0; --y) {
+    const uint8_t* in = bitmap.pixels.data() + static_cast<size_t>(y) * image.rowBytes;
     uint8_t* out = Row(bitmap, y);
-    for (int x = 0; x < image.width; ++x, in += 3 * step, out += 3) {
-      out[0] = in[2 * step];
-      out[1] = in[step];
-      out[2] = in[0];
+    for (int x = image.width - 1; x >= 0; --x) {
+      const uint8_t r = in[x * 3 * step], g = in[(x * 3 + 1) * step], b = in[(x * 3 + 2) * step];
+      out[x * 3] = b;
+      out[x * 3 + 1] = g;
+      out[x * 3 + 2] = r;
     }
+    std::fill(out + image.width * 3, out + bitmap.stride, 0);
   }
   return bitmap;
 }
 
-PngBitmap WithAlpha(const PngFile& file, const PngPixels& image) {
+// The common case of 8-bit RGBA, without the per-sample dispatch; `in` may be `out`.
+void SwapRedBlue(const uint8_t* in, uint8_t* out, size_t pixels) {
+  for (size_t i = 0; i < pixels; ++i, in += 4, out += 4) {
+    const uint8_t red = in[0];
+    out[0] = in[2];
+    out[1] = in[1];
+    out[2] = red;
+    out[3] = in[3];
+  }
+}
+
+PngBitmap WithAlpha(const PngFile& file, PngPixels&& image) {
   PngBitmap bitmap;
   bitmap.width = image.width;
   bitmap.height = -image.height;
   bitmap.bitCount = 32;
   bitmap.stride = static_cast<size_t>(image.width) * 4;
-  bitmap.pixels = ToBgra(file, image);
-  return bitmap;
-}
-
-// The common case of 8-bit RGBA, without the per-sample dispatch.
-void SwapRedBlue(const PngPixels& image, uint8_t* out) {
-  const uint8_t* in = image.data.data();
-  const size_t pixels = static_cast<size_t>(image.width) * image.height;
-  for (size_t i = 0; i < pixels; ++i, in += 4, out += 4) {
-    out[0] = in[2];
-    out[1] = in[1];
-    out[2] = in[0];
-    out[3] = in[3];
+  if (file.header.ColorType == 6 && image.depth == 8) {
+    bitmap.pixels = std::move(image.data);
+    SwapRedBlue(bitmap.pixels.data(), bitmap.pixels.data(), static_cast<size_t>(image.width) * image.height);
+  } else {
+    bitmap.pixels = ToBgra(file, image);
   }
+  return bitmap;
 }
 
 PngBitmap Composited(const Bytes& bgra, const PngPixels& image, const PngBackdrop& backdrop) {
@@ -175,7 +188,7 @@ Bytes ToBgra(const PngFile& file, const PngPixels& image) {
   const bool keyed = file.HaveTransparence;
   uint8_t* out = bgra.data();
   if (file.header.ColorType == 6 && image.depth == 8) {
-    SwapRedBlue(image, out);
+    SwapRedBlue(image.data.data(), out, static_cast<size_t>(image.width) * image.height);
     return bgra;
   }
   for (int y = 0; y < image.height; ++y) {
@@ -224,12 +237,12 @@ Bytes ToBgra(const PngFile& file, const PngPixels& image) {
   return bgra;
 }
 
-PngBitmap ToBitmap(const PngFile& file, const PngPixels& image, const PngCompositing& compositing,
+PngBitmap ToBitmap(const PngFile& file, PngPixels image, const PngCompositing& compositing,
                    const PngBackdrop& backdrop) {
   if (Composites(file, compositing)) return Composited(ToBgra(file, image), image, backdrop);
   switch (file.header.ColorType) {
     case 0: case 3: return Indexed(file, image);
-    case 2: return Rgb(image);
-    default: return WithAlpha(file, image);
+    case 2: return Rgb(std::move(image));
+    default: return WithAlpha(file, std::move(image));
   }
 }

@@ -52,6 +52,6 @@ inline uint8_t Blend(uint8_t image, uint8_t background, uint8_t alpha) {
   return static_cast<uint8_t>((image * alpha + background * (255 - alpha) + 255) >> 8);
 }
 
-// The bitmap OpenPNG draws.
-PngBitmap ToBitmap(const PngFile& file, const PngPixels& image, const PngCompositing& compositing,
+// The bitmap OpenPNG draws. Takes the pixels over, to reorder them in place where it can.
+PngBitmap ToBitmap(const PngFile& file, PngPixels image, const PngCompositing& compositing,
                    const PngBackdrop& backdrop);
