@@ -196,7 +196,9 @@ std::optional<PngPixels> DecodePixels(const PngFile& file, const PngNotice& noti
   const uint64_t height = static_cast<uint64_t>(header.Height);
   const bool interlaced = header.Interlacing == 1;
   // What the rows need, at least; a stream that cannot inflate to that much is refused unread.
-  const uint64_t needed = interlaced ? (static_cast<uint64_t>(header.Width) * bitsPerPixel / 8) * height : filteredRow * height;
+  // Interlaced: every pixel's bits, and the filter bytes of the last pass's rows.
+  const uint64_t needed = interlaced ? (static_cast<uint64_t>(header.Width) * bitsPerPixel * height + 7) / 8 + height / 2
+                                     : filteredRow * height;
   if (needed > MaxInflatedSize(file.imageData.size())) return std::nullopt;
   const uint64_t capacity = filteredRow * height + (interlaced ? height : 0) + 100;
 

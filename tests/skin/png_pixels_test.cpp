@@ -118,6 +118,8 @@ TEST(DecodePixels, AbandonsWhatItCannotDecode) {
   EXPECT_FALSE(DecodePng(SimplePng(0x80000000u, 1, 8, 2, row)).pixels) << "negative width";
   // A huge claim is refused from the size of the data, before anything is allocated for it.
   EXPECT_FALSE(DecodePng(SimplePng(100000, 100000, 8, 6, row)).pixels);
+  EXPECT_FALSE(DecodePng(PngOf({Ihdr(3, 0x24000003, 1, 3, 1), Chunk("IDAT", ZlibStored(row))})).pixels)
+      << "interlaced 1-bit: narrow rows must count too";
   std::string adam8 = PngOf({Ihdr(1, 1, 8, 2, 2), Chunk("IDAT", ZlibStored(row))});
   EXPECT_FALSE(DecodePng(adam8).pixels) << "unknown interlace method";
 }
