@@ -1,37 +1,26 @@
 #include "skin/picture_box.h"
 
 #include "ui/error_trap.h"
+#include "ui/window_class.h"
 
 namespace {
 constexpr wchar_t kClassName[] = L"TesselPictureBox";
-
-bool RegisterOnce() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  return registered;
-}
 }  // namespace
 
 PictureBox::~PictureBox() {
-  if (hwnd_) DestroyWindow(hwnd_);
+  if (hwnd_) {
+    Unbind(hwnd_);
+    DestroyWindow(hwnd_);
+  }
   ReleaseImage();
 }
 
 bool PictureBox::Create(HWND parent, int x, int y, int width, int height, bool border, COLORREF backColor) {
-  if (hwnd_ || !RegisterOnce()) return false;
+  if (hwnd_ || !RegisterWindowClassOnce({kClassName, Procedure})) return false;
   backColor_ = backColor;
   hwnd_ = CreateWindowExW(border ? WS_EX_CLIENTEDGE : 0, kClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height,
-                          parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+                          parent, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PictureBox::Procedure));
   RECT inner{};
   GetClientRect(hwnd_, &inner);
   NewImage(inner.right, inner.bottom);
@@ -92,7 +81,7 @@ void PictureBox::ReleaseImage() {
 }
 
 LRESULT CALLBACK PictureBox::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = BoundObject<PictureBox>(hwnd, msg, lParam);
   if (self && msg == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
