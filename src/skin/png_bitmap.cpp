@@ -72,20 +72,32 @@ PngBitmap Indexed(const PngFile& file, const PngPixels& image) {
 }
 
 PngBitmap Rgb(PngPixels&& image) {
+  if (image.depth == 16) {
+    PngBitmap bitmap = Blank(image, 24);
+    for (int y = 0; y < image.height; ++y) {
+      const uint8_t* in = Row(image, y);
+      uint8_t* out = Row(bitmap, y);
+      for (int x = 0; x < image.width; ++x, in += 6, out += 3) {
+        out[0] = in[4];
+        out[1] = in[2];
+        out[2] = in[0];
+      }
+    }
+    return bitmap;
+  }
   PngBitmap bitmap;
   bitmap.width = image.width;
   bitmap.height = -image.height;
   bitmap.bitCount = 24;
   bitmap.stride = StrideOf(image.width, 24);
-  // Reordered in place, last row first: padded rows only ever move towards the end.
+  // 8-bit rows are reordered in place, last row first: padded rows only move towards the end.
   bitmap.pixels = std::move(image.data);
   bitmap.pixels.resize(bitmap.stride * image.height);
-  const size_t step = image.depth / 8;
   for (int y = image.height - 1; y >= 0; --y) {
     const uint8_t* in = bitmap.pixels.data() + static_cast<size_t>(y) * image.rowBytes;
     uint8_t* out = Row(bitmap, y);
     for (int x = image.width - 1; x >= 0; --x) {
-      const uint8_t r = in[x * 3 * step], g = in[(x * 3 + 1) * step], b = in[(x * 3 + 2) * step];
+      const uint8_t r = in[x * 3], g = in[x * 3 + 1], b = in[x * 3 + 2];
       out[x * 3] = b;
       out[x * 3 + 1] = g;
       out[x * 3 + 2] = r;

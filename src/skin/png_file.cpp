@@ -98,6 +98,7 @@ PngFile ReadPngFile(std::span<const uint8_t> bytes, const PngNotice& notice) {
     file.ErrorNumber = kPngNoSignature;
     return file;
   }
+  file.imageData.reserve(bytes.size());  // the image data is most of a file
   size_t at = kSignature.size();
   for (;;) {
     if (bytes.size() - at < 8) {
