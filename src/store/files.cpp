@@ -85,7 +85,7 @@ bool WriteTextFile(const std::string& path, std::string_view text, bool append, 
   return append ? AppendBytes(path, bytes) : ReplaceFileBytes(path, bytes);
 }
 
-std::optional<std::string> ReadTextFile(const std::string& path) {
+std::optional<std::string> ReadFileBytes(const std::string& path) {
   if (path.empty()) return std::nullopt;
   FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -97,7 +97,13 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
   if (!bytes.empty() && !ReadFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
     return std::nullopt;
   bytes.resize(read);
-  return AnsiToUtf8(bytes);
+  return bytes;
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+  auto bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return AnsiToUtf8(*bytes);
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
