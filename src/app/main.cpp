@@ -1,11 +1,13 @@
 #include <windows.h>
 
 #include "app/command_line.h"
+#include "app/ready_signal.h"
 #include "app/startup.h"
 #include "store/text_codec.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!RunStartup(CommandLineArguments(Narrow(GetCommandLineW())))) return 0;
+  SignalStartupComplete();
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);

@@ -24,7 +24,7 @@ TEST(CatalogStartup, AFirstStartBuildsTheCatalogFromTheGameListOnDisk) {
                 "[1]\r\ntitle=카트\r\nganre=Sport\r\nprocess=Cart.exe\r\ntype=LNK\r\npath=" + (folder / "Games\\Cart") + "\r\n",
                 false, false);
   ASSERT_TRUE(program.Start());
-  ASSERT_NE(WaitForWindow("FrmTray", program.processId()), nullptr);
+  ASSERT_TRUE(program.WaitUntilReady());
 
   EXPECT_EQ(SectionsIn(folder / "Skin\\Vdcate.ini"), 20u);
   auto game = ReadTextFile(folder / "Game.mts");
@@ -42,7 +42,7 @@ TEST(CatalogStartup, AStartWithAnOlderCategoryFileUpgradesIt) {
   const std::string old = "[인기게임]\r\nCode=BG\r\nTag=Best\r\nRank=01\r\nState=1\r\n\r\n";
   WriteTextFile(folder / "Skin\\Vdcate.ini", old, false, false);
   ASSERT_TRUE(program.Start());
-  ASSERT_NE(WaitForWindow("FrmTray", program.processId()), nullptr);
+  ASSERT_TRUE(program.WaitUntilReady());
 
   auto text = ReadTextFile(folder / "Skin\\Vdcate.ini").value_or("");
   EXPECT_TRUE(text.starts_with(old)) << "kept, not replaced by the defaults";

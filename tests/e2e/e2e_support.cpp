@@ -1,5 +1,6 @@
 #include "e2e/e2e_support.h"
 
+#include "app/ready_signal.h"
 #include "store/text_codec.h"
 
 namespace {
@@ -46,6 +47,18 @@ bool ProgramUnderTest::Start(const std::string& arguments) {
   startup.cb = sizeof(startup);
   return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         Widen(folder_.path()).c_str(), &startup, &process_);
+}
+
+bool ProgramUnderTest::WaitUntilReady(DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  do {
+    if (HANDLE ready = OpenEventW(SYNCHRONIZE, FALSE, ReadyEventName(processId()).c_str())) {
+      CloseHandle(ready);
+      return true;
+    }
+    if (WaitForExit(50) != STILL_ACTIVE) return false;
+  } while (GetTickCount() - start < timeoutMs);
+  return false;
 }
 
 DWORD ProgramUnderTest::WaitForExit(DWORD timeoutMs) {

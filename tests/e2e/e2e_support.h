@@ -22,6 +22,8 @@ class ProgramUnderTest {
   DWORD processId() const { return process_.dwProcessId; }
 
   bool Start(const std::string& arguments = {});
+  // True once the program has finished its start-up (its menu, if any, is open).
+  bool WaitUntilReady(DWORD timeoutMs = 10000);
   // The exit code, or STILL_ACTIVE when it has not ended within timeoutMs.
   DWORD WaitForExit(DWORD timeoutMs = 10000);
   // Asks the tray window to unload, as a clean end; returns the exit code.

@@ -37,7 +37,7 @@ TEST(Startup, RunsAsAHiddenTrayAgentUntilTheTrayUnloads) {
 TEST(Startup, ASecondStartWithoutCommandLineLeavesAtOnceAndTouchesOnlyCdGame) {
   ProgramUnderTest first;
   ASSERT_TRUE(first.Start());
-  ASSERT_NE(WaitForWindow("FrmTray", first.processId()), nullptr);
+  ASSERT_TRUE(first.WaitUntilReady());
 
   ProgramUnderTest second;
   ASSERT_TRUE(second.Start("   "));

@@ -27,8 +27,8 @@ TEST(TrayAgent, LayoutsWithoutAMenuWindowLeaveOnlyTheTray) {
     ProgramUnderTest program;
     WriteEnv(program, std::string("[ENV]\r\nltype=") + ltype + "\r\n");
     ASSERT_TRUE(program.Start());
-    HWND tray = WaitForWindow("FrmTray", program.processId());
-    ASSERT_NE(tray, nullptr) << "ltype=" << ltype;
+    ASSERT_TRUE(program.WaitUntilReady()) << "ltype=" << ltype;
+    EXPECT_NE(WaitForWindow("FrmTray", program.processId(), 0), nullptr);
     EXPECT_FALSE(AnyMenuWindow(program.processId()));
     EXPECT_EQ(program.End(), 0u);
   }
@@ -45,7 +45,7 @@ TEST(TrayAgent, TheStartupFixArmsTheFixUpProgramForAFixedDesktop) {
   CreateDirectoryW(Widen(program.folder() / "Skin").c_str(), nullptr);
   WriteTextFile(program.folder() / "Skin\\Dstartfix.exe", "fix-up", false, false);
   ASSERT_TRUE(program.Start());
-  ASSERT_NE(WaitForWindow("FrmTray", program.processId()), nullptr);
+  ASSERT_TRUE(program.WaitUntilReady());
 
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), program.folder().path());
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\Harrow\\CDGame", "szDir"), program.folder().path());
