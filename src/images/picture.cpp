@@ -105,6 +105,17 @@ Picture LoadPicture(const std::string& path) {
   return Decode(*decoder, path);
 }
 
+void DrawPicture(HDC target, const Picture& picture, const RECT& area) {
+  if (!picture) return;
+  HDC source = CreateCompatibleDC(target);
+  HGDIOBJ previous = SelectObject(source, picture.bitmap());
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(target, area.left, area.top, area.right - area.left, area.bottom - area.top, source, 0, 0,
+             picture.width(), picture.height(), blend);
+  SelectObject(source, previous);
+  DeleteDC(source);
+}
+
 bool SavePicture(HBITMAP bitmap, const std::string& path) {
   BITMAP shape{};
   if (!bitmap || !GetObjectW(bitmap, sizeof(shape), &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0)

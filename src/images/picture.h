@@ -32,5 +32,8 @@ class Picture {
 // missing or a damaged file gives an empty picture.
 Picture LoadPicture(const std::string& path);
 
+// Draws the picture stretched over the area, blending its alpha over what is there.
+void DrawPicture(HDC target, const Picture& picture, const RECT& area);
+
 // Writes the bitmap as a 24-bit BMP file; false when it cannot.
 bool SavePicture(HBITMAP bitmap, const std::string& path);

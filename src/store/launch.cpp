@@ -42,4 +42,12 @@ bool Launch(const LaunchRequest& request) {
   return request.road == LaunchRequest::Road::Shell ? ShellStart(request) : CreateStart(request);
 }
 
+bool ShellOpen(const std::string& file, const std::string& arguments, const std::string& folder) {
+  LaunchRequest request;
+  request.file = file;
+  request.arguments = arguments;
+  request.folder = folder;
+  return Launch(request);
+}
+
 void SetLaunchObserver(LaunchObserver observer) { Observer() = std::move(observer); }

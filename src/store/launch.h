@@ -15,6 +15,8 @@ struct LaunchRequest {
 
 // Starts it; true when the system accepted the request.
 bool Launch(const LaunchRequest& request);
+// The shell's "open", shown normally.
+bool ShellOpen(const std::string& file, const std::string& arguments = {}, const std::string& folder = {});
 
 // Tests: when set, the observer is asked instead of the system and its answer is returned.
 using LaunchObserver = std::function<bool(const LaunchRequest&)>;

@@ -5,15 +5,6 @@
 
 namespace {
 constexpr wchar_t kClassName[] = L"TesselPictureButton";
-
-void DrawPicture(HDC target, const Picture& picture, const RECT& area) {
-  HDC source = CreateCompatibleDC(target);
-  HGDIOBJ previous = SelectObject(source, picture.bitmap());
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(target, 0, 0, area.right, area.bottom, source, 0, 0, picture.width(), picture.height(), blend);
-  SelectObject(source, previous);
-  DeleteDC(source);
-}
 }  // namespace
 
 PictureButton::~PictureButton() {

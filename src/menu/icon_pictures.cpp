@@ -1,0 +1,112 @@
+#include "menu/icon_pictures.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <commoncontrols.h>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "app/app.h"
+#include "store/files.h"
+#include "store/text_codec.h"
+#include "store/text_util.h"
+
+namespace {
+struct Canvas {
+  HBITMAP bitmap = nullptr;
+  std::uint32_t* pixels = nullptr;
+  explicit Canvas(std::uint32_t fill) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = kIconPictureSize;
+    info.bmiHeader.biHeight = -kIconPictureSize;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels = static_cast<std::uint32_t*>(bits);
+    if (pixels) std::fill_n(pixels, kIconPictureSize * kIconPictureSize, fill);
+  }
+  ~Canvas() {
+    if (bitmap) DeleteObject(bitmap);
+  }
+  void Draw(HICON icon) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    DrawIconEx(dc, 0, 0, icon, kIconPictureSize, kIconPictureSize, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+  }
+};
+
+int Channel(std::uint32_t pixel, int shift) { return static_cast<int>((pixel >> shift) & 0xFF); }
+
+// Drawn once on black and once on white, a pixel's coverage is what the white showing through
+// leaves over; half-covered pixels and more become opaque, the rest the key colour.
+std::uint32_t Composite(std::uint32_t onBlack, std::uint32_t onWhite) {
+  int coverage = 255;
+  for (int shift : {0, 8, 16})
+    coverage = std::min(coverage, 255 - (Channel(onWhite, shift) - Channel(onBlack, shift)));
+  if (coverage < 128) return 0xFF000000u | (GetRValue(kIconKeyColor) << 16) | (GetGValue(kIconKeyColor) << 8) |
+                             GetBValue(kIconKeyColor);
+  std::uint32_t out = 0xFF000000u;
+  for (int shift : {0, 8, 16})
+    out |= static_cast<std::uint32_t>(std::min(255, Channel(onBlack, shift) * 255 / coverage)) << shift;
+  // A colour that happens to be the key would turn transparent; nudge it off.
+  if ((out & 0xFFFFFF) == 0xFF00FF) out ^= 0x010000;
+  return out;
+}
+}  // namespace
+
+Picture RenderIcon(HICON icon) {
+  if (!icon) return {};
+  Canvas black(0xFF000000u), white(0xFFFFFFFFu), out(0xFF000000u);
+  if (!black.pixels || !white.pixels || !out.pixels) return {};
+  black.Draw(icon);
+  white.Draw(icon);
+  for (int i = 0; i < kIconPictureSize * kIconPictureSize; ++i) out.pixels[i] = Composite(black.pixels[i], white.pixels[i]);
+  Picture picture(out.bitmap, kIconPictureSize, kIconPictureSize);
+  out.bitmap = nullptr;
+  return picture;
+}
+
+Picture PictureOfFileIcon(const std::string& path) {
+  if (!PathExists(path)) return {};
+  SHFILEINFOW info{};
+  if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX)) return {};
+  HICON icon = nullptr;
+  IImageList* images = nullptr;
+  if (SUCCEEDED(SHGetImageList(SHIL_EXTRALARGE, IID_IImageList, reinterpret_cast<void**>(&images))) && images) {
+    images->GetIcon(info.iIcon, ILD_TRANSPARENT, &icon);
+    images->Release();
+  }
+  if (!icon && SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_LARGEICON))
+    icon = info.hIcon;
+  Picture picture = RenderIcon(icon);
+  if (icon) DestroyIcon(icon);
+  return picture;
+}
+
+Picture PictureOfImageFile(const std::string& path) {
+  if (!EndsWith(ToLowerAscii(path), ".ico")) return LoadPicture(path);
+  if (!FileExists(path)) return {};
+  auto icon = static_cast<HICON>(LoadImageW(nullptr, Widen(path).c_str(), IMAGE_ICON, kIconPictureSize,
+                                            kIconPictureSize, LR_LOADFROMFILE));
+  Picture picture = RenderIcon(icon);
+  if (icon) DestroyIcon(icon);
+  return picture;
+}
+
+std::string CachedIconPath(const std::string& name) {
+  return JoinPath(JoinPath(TheApp().ProgramFolder, "Bmp"), name + ".BMP");
+}
+
+Picture CachedIconPicture(const std::string& iconFile, const std::string& name) {
+  std::string cached = CachedIconPath(name);
+  if (Picture picture = LoadPicture(cached)) return picture;
+  Picture picture = PictureOfFileIcon(iconFile);
+  if (picture) SavePicture(picture.bitmap(), cached);
+  return picture;
+}

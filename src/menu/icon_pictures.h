@@ -1,0 +1,23 @@
+#pragma once
+// The pictures of menu icons: square bitmaps on a key colour that the icon list makes transparent.
+// A file's own icon is cached as \Bmp\<name>.BMP, so later listings need not ask the shell again.
+#include <windows.h>
+
+#include <string>
+
+#include "images/picture.h"
+
+inline constexpr int kIconPictureSize = 48;
+inline constexpr COLORREF kIconKeyColor = RGB(255, 0, 255);
+
+// The icon drawn on the key colour; empty for no icon.
+Picture RenderIcon(HICON icon);
+// The shell's icon of a file (a shortcut shows its target's icon); empty when there is none.
+Picture PictureOfFileIcon(const std::string& path);
+// A .BMP, .JPG, .GIF, .PNG or .ICO file as an icon picture; empty when it cannot be read.
+Picture PictureOfImageFile(const std::string& path);
+
+// \Bmp\<name>.BMP under the program folder.
+std::string CachedIconPath(const std::string& name);
+// The cached picture of name, made from iconFile's own icon and stored when missing.
+Picture CachedIconPicture(const std::string& iconFile, const std::string& name);

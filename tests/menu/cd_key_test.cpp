@@ -1,0 +1,77 @@
+#include "menu/cd_key.h"
+
+#include <gtest/gtest.h>
+
+#include "store/files.h"
+#include "store/registry.h"
+#include "support/test_env.h"
+
+namespace {
+constexpr const char* kStarCraft = "SOFTWARE\\Blizzard Entertainment\\Starcraft";
+constexpr const char* kWarcraft3 = "Software\\Blizzard Entertainment\\Warcraft III";
+
+class CdKeyTest : public TesselTest {
+ protected:
+  void Mode(const char* autoKey, const char* connected) {
+    RegWriteString(HKEY_CURRENT_USER, kCdKeyKey, "AutoKey", autoKey);
+    RegWriteString(HKEY_CURRENT_USER, kTesselKey, "VConnect", connected);
+  }
+  std::string War3(const char* name) { return RegReadString(HKEY_CURRENT_USER, kWarcraft3, name); }
+};
+}  // namespace
+
+TEST_F(CdKeyTest, HandoutNeedsFiveCharactersAConnectionAndOneGame) {
+  Mode("10100", "1");
+  ASSERT_TRUE(ReadCdKeyMode());
+  EXPECT_FALSE(CdKeyMode().starCraft);
+  EXPECT_TRUE(CdKeyMode().warcraft3);
+  EXPECT_FALSE(CdKeyMode().diablo2);
+
+  Mode(" 11x10 ", "1");  // trimmed to five characters; a non-digit counts as off
+  ASSERT_TRUE(ReadCdKeyMode());
+  EXPECT_TRUE(CdKeyMode().starCraft);
+  EXPECT_FALSE(CdKeyMode().warcraft3);
+  EXPECT_TRUE(CdKeyMode().diablo2);
+
+  Mode("1000", "1");
+  EXPECT_FALSE(ReadCdKeyMode()) << "four characters";
+  Mode("01110", "1");
+  EXPECT_FALSE(ReadCdKeyMode()) << "handout off";
+  Mode("10000", "1");
+  EXPECT_FALSE(ReadCdKeyMode()) << "no game";
+  Mode("11110", "0");
+  EXPECT_FALSE(ReadCdKeyMode());
+  EXPECT_FALSE(CdKeyMode().connected);
+}
+
+TEST_F(CdKeyTest, MachineGamesGetTheirProgramOnlyWhenItIsMissing) {
+  RegisterGameInstall("SC", "C:\\Games\\SC\\StarCraft.exe");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kStarCraft, "Program"), "C:\\Games\\SC\\StarCraft.exe");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kStarCraft, "InstallPath"), "C:\\Games\\SC");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kCdKeyKey, "GAME"), "C:\\Games\\SC\\StarCraft.exe");
+
+  RegWriteString(HKEY_LOCAL_MACHINE, kStarCraft, "InstallPath", "");
+  RegisterGameInstall("SC", "D:\\Other\\StarCraft.exe");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kStarCraft, "Program"), "C:\\Games\\SC\\StarCraft.exe");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kStarCraft, "InstallPath"), "D:\\Other");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kCdKeyKey, "GAME"), "D:\\Other\\StarCraft.exe");
+}
+
+TEST_F(CdKeyTest, WarcraftValuesNeedWar3BesideTheGame) {
+  std::string game = Path("War3");
+  CreateDirectoryA(game.c_str(), nullptr);
+  RegisterGameInstall("FT", JoinPath(game, "Frozen Throne.exe"));
+  EXPECT_EQ(War3("ProgramX"), "") << "no war3.exe yet";
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kCdKeyKey, "GAME"), JoinPath(game, "Frozen Throne.exe"));
+
+  WriteBytes("War3\\war3.exe", "MZ");
+  RegisterGameInstall("FT", JoinPath(game, "Frozen Throne.exe"));
+  EXPECT_EQ(War3("ProgramX"), JoinPath(game, "Frozen Throne.exe"));
+  EXPECT_EQ(War3("Program"), JoinPath(game, "Warcraft III.exe"));
+  EXPECT_EQ(War3("InstallPath"), game);
+  EXPECT_EQ(War3("InstallPathX"), game);
+
+  RegWriteString(HKEY_CURRENT_USER, kWarcraft3, "InstallPath", "");
+  RegisterGameInstall("W3", JoinPath(game, "Warcraft III.exe"));
+  EXPECT_EQ(War3("InstallPath"), game) << "Program set: only the missing folder is written";
+}
