@@ -78,7 +78,7 @@ Picture PictureOfFileIcon(const std::string& path) {
   if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX)) return {};
   HICON icon = nullptr;
   IImageList* images = nullptr;
-  if (SUCCEEDED(SHGetImageList(SHIL_EXTRALARGE, IID_IImageList, reinterpret_cast<void**>(&images))) && images) {
+  if (SUCCEEDED(SHGetImageList(SHIL_EXTRALARGE, __uuidof(IImageList), reinterpret_cast<void**>(&images))) && images) {
     images->GetIcon(info.iIcon, ILD_TRANSPARENT, &icon);
     images->Release();
   }
