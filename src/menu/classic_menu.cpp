@@ -1,3 +1,10 @@
 #include "menu/classic_menu.h"
 
-void OpenFrmMain() {}
+#include "menu/frm_main.h"
+
+void OpenFrmMain() {
+  FrmMain& window = TheFrmMain();
+  if (!window.Load()) return;
+  ShowWindow(window.hwnd(), SW_SHOW);
+  SetForegroundWindow(window.hwnd());
+}

@@ -1,4 +1,5 @@
 #pragma once
-// The classic menu window frmMain. Placeholder until the window lands.
+// Opening the classic menu window frmMain.
 
+// Loads and shows it; its first activation fills it.
 void OpenFrmMain();

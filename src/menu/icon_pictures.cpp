@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "app/app.h"
 #include "store/files.h"
@@ -70,6 +71,28 @@ Picture RenderIcon(HICON icon) {
   Picture picture(out.bitmap, kIconPictureSize, kIconPictureSize);
   out.bitmap = nullptr;
   return picture;
+}
+
+HBITMAP IconListBitmap(const Picture& picture) {
+  if (!picture) return nullptr;
+  Canvas out(0);
+  if (!out.pixels) return nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC target = CreateCompatibleDC(screen), source = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ oldTarget = SelectObject(target, out.bitmap), oldSource = SelectObject(source, picture.bitmap());
+  SetStretchBltMode(target, HALFTONE);
+  StretchBlt(target, 0, 0, kIconPictureSize, kIconPictureSize, source, 0, 0, picture.width(), picture.height(),
+             SRCCOPY);
+  GdiFlush();
+  SelectObject(target, oldTarget);
+  SelectObject(source, oldSource);
+  DeleteDC(target);
+  DeleteDC(source);
+  const std::uint32_t key = (GetRValue(kIconKeyColor) << 16) | (GetGValue(kIconKeyColor) << 8) | GetBValue(kIconKeyColor);
+  for (int i = 0; i < kIconPictureSize * kIconPictureSize; ++i)
+    out.pixels[i] = (out.pixels[i] & 0xFFFFFF) == key ? 0 : (out.pixels[i] | 0xFF000000u);
+  return std::exchange(out.bitmap, nullptr);
 }
 
 Picture PictureOfFileIcon(const std::string& path) {

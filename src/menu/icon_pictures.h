@@ -17,6 +17,10 @@ Picture PictureOfFileIcon(const std::string& path);
 // A .BMP, .JPG, .GIF, .PNG or .ICO file as an icon picture; empty when it cannot be read.
 Picture PictureOfImageFile(const std::string& path);
 
+// The picture as the icon list shows it: kIconPictureSize square, 32 bits with the key colour
+// made transparent. The caller owns the bitmap; null for an empty picture.
+HBITMAP IconListBitmap(const Picture& picture);
+
 // \Bmp\<name>.BMP under the program folder.
 std::string CachedIconPath(const std::string& name);
 // The cached picture of name, made from iconFile's own icon and stored when missing.

@@ -1,0 +1,70 @@
+#include "menu/folder_listing.h"
+
+#include "app/app.h"
+#include "catalog/folder_entries.h"
+#include "catalog/title_set.h"
+#include "menu/icon_list.h"
+#include "menu/icon_pictures.h"
+#include "menu/launcher.h"
+#include "store/files.h"
+#include "store/text_util.h"
+
+namespace {
+std::string ProgramSubfolder(const std::string& name) { return JoinPath(TheApp().ProgramFolder, name); }
+
+bool IsIconFile(const std::string& name) {
+  size_t dot = name.find_last_of('.');
+  if (dot == std::string::npos) return false;
+  std::string extension = ToLowerAscii(name.substr(dot + 1));
+  return extension == "lnk" || extension == "url" || extension == "pif";
+}
+
+std::string FileName(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+std::string FolderOf(const std::string& path) {
+  size_t cut = path.find_last_of('\\');
+  return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+std::string WithoutExtension(const std::string& name) { return name.substr(0, name.find_last_of('.')); }
+
+IconItem ItemFor(const std::string& name, const std::string& title, IconMark mark) {
+  switch (mark) {
+    case IconMark::Browser: return {"IE", title, name};
+    case IconMark::Sponsored: return {name, title, "M"};
+    case IconMark::Category: break;
+  }
+  return {name, title, ""};
+}
+}  // namespace
+
+IconMark MarkOfFile(const std::string& path) {
+  std::string folder = FolderOf(path);
+  if (EqualsIgnoreCaseAscii(folder, ProgramSubfolder("VdAd"))) return IconMark::Sponsored;
+  if (EqualsIgnoreCaseAscii(folder, ProgramSubfolder("Skin\\IE"))) return IconMark::Browser;
+  return IconMark::Category;
+}
+
+void AddIconFile(IconList& list, const std::string& path, const std::string& title, IconMark mark,
+                 const std::string& picture) {
+  Picture shown = picture.empty() ? Picture() : PictureOfImageFile(picture);
+  if (!shown) shown = CachedIconPicture(path, title);
+  ListTitle(title);
+  list.Add(ItemFor(FileName(path), title, mark), shown);
+}
+
+void AddFolder(IconList& list, const std::string& folder, IconMark mark) {
+  for (const FolderEntry& entry : ListFolder(folder, "*.*")) {
+    if (entry.IsFolder() || !IsIconFile(entry.name)) continue;
+    AddIconFile(list, JoinPath(folder, entry.name), WithoutExtension(entry.name), mark);
+  }
+}
+
+void FillCategoryList(IconList& list, const Category& category, int buttonIndex) {
+  ClearListedTitles();
+  list.SetRedraw(false);
+  list.Clear();
+  AddFolder(list, ProgramSubfolder("Skin\\IE"), IconMark::Browser);
+  if (buttonIndex == 0) AddFolder(list, ProgramSubfolder("VdAd"), IconMark::Sponsored);
+  if (EqualsIgnoreCaseAscii(Trim(category.Code), "pg")) OpenBoardLauncher();
+  AddFolder(list, ProgramSubfolder(category.Tag), IconMark::Category);
+  list.SetRedraw(true);
+}
