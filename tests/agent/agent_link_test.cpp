@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/frm_tray.h"
 #include "app/menu_hook.h"
+#include "menu/frm_main.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "support/agent_doubles.h"
@@ -192,11 +193,12 @@ TEST_F(AgentLinkTest, LayoutSwitchUnloadsTheOldWindowsFromInsideTheirOwnMessage)
   WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0\r\n", false, false);
   SendCommand(banner.hwnd(), "J2");
   EXPECT_EQ(TheApp().Settings.ltype, 0);
-  EXPECT_TRUE(TheApp().MenuUnloadAllowed);
   EXPECT_FALSE(banner.IsLoaded());
   EXPECT_FALSE(category.IsLoaded());
-  EXPECT_EQ(HookedMenuWindow(), nullptr);
+  EXPECT_EQ(HookedMenuWindow(), &TheFrmMain()) << "the classic window hooks itself";
+  EXPECT_FALSE(TheApp().MenuUnloadAllowed) << "the classic window's load takes the permission back";
   EXPECT_TRUE(menu.IsLoaded()) << "not a window of the skinned layouts";
+  TheFrmMain().Unload();
 }
 
 TEST_F(AgentLinkTest, LayoutSwitchToAnUnknownLayoutOnlyNotesIt) {
