@@ -23,7 +23,7 @@ bool AnyMenuWindow(DWORD processId) {
 }  // namespace
 
 TEST(TrayAgent, LayoutsWithoutAMenuWindowLeaveOnlyTheTray) {
-  for (const char* ltype : {"3", "x"}) {
+  for (const char* ltype : {"3", "9x"}) {
     ProgramUnderTest program;
     WriteEnv(program, std::string("[ENV]\r\nltype=") + ltype + "\r\n");
     ASSERT_TRUE(program.Start());
