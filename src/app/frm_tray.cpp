@@ -25,12 +25,12 @@ constexpr UINT kRightButtonUp = WM_RBUTTONUP;    // 517
 Window* LayoutMenuForm() { return FindLoadedForm(TheApp().Settings.ltype == 0 ? "frmMain" : "frmMain2"); }
 }  // namespace
 
-WindowSpec FrmTray::Spec() const {
-  WindowSpec spec;
-  spec.caption = "Tessel";
-  spec.style = 0;
-  spec.parent = HWND_MESSAGE;  // never shown
-  return spec;
+WindowOptions FrmTray::Options() const {
+  WindowOptions options;
+  options.caption = "Tessel";
+  options.style = 0;
+  options.parent = HWND_MESSAGE;  // never shown
+  return options;
 }
 
 void FrmTray::OnLoad() {

@@ -27,7 +27,7 @@ class FrmTray : public Window {
   bool IconShown() const { return iconShown_; }
 
  protected:
-  WindowSpec Spec() const override;
+  WindowOptions Options() const override;
   void OnLoad() override;
   void OnUnload() override;
   void OnTimer(UINT_PTR id) override;

@@ -6,45 +6,12 @@
 #include <shobjidl.h>
 
 #include "app/app.h"
+#include "store/com.h"
 #include "store/files.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
 
 namespace {
-// COM stays initialised on a thread from its first shortcut to its end: starting and stopping it
-// around every shortcut costs more than writing the shortcut.
-class ComForThisThread {
- public:
-  ComForThisThread() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComForThisThread() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComForThisThread(const ComForThisThread&) = delete;
-  ComForThisThread& operator=(const ComForThisThread&) = delete;
-
- private:
-  HRESULT result_;
-};
-
-void EnsureCom() { thread_local ComForThisThread com; }
-
-template <class T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() {
-    if (p_) p_->Release();
-  }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  T** out() { return &p_; }
-  T* operator->() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-
- private:
-  T* p_ = nullptr;
-};
-
 bool CreateLink(ComPtr<IShellLinkW>& link, ComPtr<IPersistFile>& file) {
   return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                     reinterpret_cast<void**>(link.out()))) &&
@@ -68,7 +35,7 @@ std::string AsText(const wchar_t* buffer) { return Narrow(buffer); }
 ShortcutInfo ReadShortcut(const std::string& path) {
   ShortcutInfo info;
   if (!FileExists(path)) return info;
-  EnsureCom();
+  EnsureComForThisThread();
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
   if (!CreateLink(link, file) || FAILED(file->Load(Widen(path).c_str(), STGM_READ))) return info;
@@ -91,7 +58,7 @@ bool WriteShortcut(const std::string& path, const std::string& target, const std
   if (path.empty()) return false;
   std::string iconLocation = icon;
   if (icon.empty() && target.empty()) iconLocation = JoinPath(TheApp().ProgramFolder, "Bmp\\Foldesr.ico");
-  EnsureCom();
+  EnsureComForThisThread();
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
   if (!CreateLink(link, file)) return false;

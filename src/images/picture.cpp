@@ -5,38 +5,20 @@
 #include <cstdint>
 #include <utility>
 
+#include "store/com.h"
 #include "store/files.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
 
 namespace {
-template <class T>
-struct ComPtr {
-  T* p = nullptr;
-  ~ComPtr() {
-    if (p) p->Release();
-  }
-  T** operator&() { return &p; }
-  T* operator->() const { return p; }
-};
-
-// COM and the imaging factory stay with a thread from its first picture to its end: a menu loads
-// hundreds of pictures, and starting both for each costs more than the decoding.
-struct ThreadImaging {
-  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  IWICImagingFactory* factory = nullptr;
-  ThreadImaging() {
-    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
-  }
-  ~ThreadImaging() {
-    if (factory) factory->Release();
-    if (SUCCEEDED(com)) CoUninitialize();
-  }
-};
-
+// The imaging factory stays with a thread from its first picture to its end: a menu loads
+// hundreds of pictures, and creating it for each costs more than the decoding.
 IWICImagingFactory* ImagingFactory() {
-  thread_local ThreadImaging imaging;
-  return imaging.factory;
+  EnsureComForThisThread();
+  thread_local ComPtr<IWICImagingFactory> factory;
+  if (!factory)
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory.out()));
+  return factory.get();
 }
 
 const GUID* DecoderFor(const std::string& path) {
@@ -67,12 +49,12 @@ Picture Decode(const GUID& decoderId, const std::string& path) {
   ComPtr<IWICStream> stream;
   ComPtr<IWICBitmapFrameDecode> frame;
   ComPtr<IWICFormatConverter> converter;
-  if (!factory || FAILED(CoCreateInstance(decoderId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&decoder))) ||
-      FAILED(factory->CreateStream(&stream)) ||
+  if (!factory || FAILED(CoCreateInstance(decoderId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(decoder.out()))) ||
+      FAILED(factory->CreateStream(stream.out())) ||
       FAILED(stream->InitializeFromFilename(Widen(path).c_str(), GENERIC_READ)) ||
-      FAILED(decoder->Initialize(stream.p, WICDecodeMetadataCacheOnDemand)) ||
-      FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
-      FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0,
+      FAILED(decoder->Initialize(stream.get(), WICDecodeMetadataCacheOnDemand)) ||
+      FAILED(decoder->GetFrame(0, frame.out())) || FAILED(factory->CreateFormatConverter(converter.out())) ||
+      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0,
                                    WICBitmapPaletteTypeCustom)))
     return {};
   UINT width = 0, height = 0;

@@ -55,19 +55,19 @@ std::string LogoFile() {
 }
 }  // namespace
 
-WindowSpec FrmMain::Spec() const {
-  WindowSpec spec;
-  spec.caption = "Tessel";
-  spec.style = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN;
-  spec.exStyle = WS_EX_APPWINDOW;
+WindowOptions FrmMain::Options() const {
+  WindowOptions options;
+  options.caption = "Tessel";
+  options.style = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN;
+  options.exStyle = WS_EX_APPWINDOW;
   SIZE size = ClampMenuSize(kDefaultSize, ScreenSize());
   SIZE screen = ScreenSize();
-  spec.x = (screen.cx - size.cx) / 2;
-  spec.y = (screen.cy - size.cy) / 2;
-  spec.width = size.cx;
-  spec.height = size.cy;
-  spec.background = nullptr;
-  return spec;
+  options.x = (screen.cx - size.cx) / 2;
+  options.y = (screen.cy - size.cy) / 2;
+  options.width = size.cx;
+  options.height = size.cy;
+  options.background = nullptr;
+  return options;
 }
 
 void FrmMain::OnLoad() {

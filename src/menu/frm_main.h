@@ -47,7 +47,7 @@ class FrmMain : public Window, public MenuWindow {
   std::string NoticeText() const;
 
  protected:
-  WindowSpec Spec() const override;
+  WindowOptions Options() const override;
   void OnLoad() override;
   void OnUnload() override;
   void OnTimer(UINT_PTR id) override;

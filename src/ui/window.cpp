@@ -18,16 +18,16 @@ Window::~Window() {
 
 bool Window::RegisterClassOnce() const {
   std::wstring className = Widen(formName_);
-  return RegisterWindowClassOnce({className.c_str(), Procedure, CS_DBLCLKS, IDC_ARROW, Spec().background});
+  return RegisterWindowClassOnce({className.c_str(), Procedure, CS_DBLCLKS, IDC_ARROW, Options().background});
 }
 
 bool Window::Load() {
   if (hwnd_) return true;
   bool created = RunTrapped(formName_.c_str(), [&] {
     if (!RegisterClassOnce()) return;
-    WindowSpec spec = Spec();
-    CreateWindowExW(spec.exStyle, Widen(formName_).c_str(), Widen(spec.caption).c_str(), spec.style, spec.x,
-                    spec.y, spec.width, spec.height, spec.parent, nullptr, GetModuleHandleW(nullptr), this);
+    WindowOptions options = Options();
+    CreateWindowExW(options.exStyle, Widen(formName_).c_str(), Widen(options.caption).c_str(), options.style, options.x,
+                    options.y, options.width, options.height, options.parent, nullptr, GetModuleHandleW(nullptr), this);
   });
   if (!created || !hwnd_) return false;
   RegisterLoadedForm(this);

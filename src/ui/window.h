@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-struct WindowSpec {
+struct WindowOptions {
   std::string caption;
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;
@@ -33,7 +33,7 @@ class Window {
   void Unload();
 
  protected:
-  virtual WindowSpec Spec() const { return {}; }
+  virtual WindowOptions Options() const { return {}; }
   virtual void OnLoad() {}
   virtual void OnUnload() {}
   virtual void OnTimer(UINT_PTR /*id*/) {}

@@ -3,7 +3,7 @@
 // object of a window kept in its user data from creation on.
 #include <windows.h>
 
-struct WindowClassSpec {
+struct WindowClassOptions {
   const wchar_t* name;
   WNDPROC procedure;
   UINT style = 0;
@@ -11,7 +11,7 @@ struct WindowClassSpec {
   HBRUSH background = nullptr;
 };
 
-bool RegisterWindowClassOnce(const WindowClassSpec& spec);
+bool RegisterWindowClassOnce(const WindowClassOptions& options);
 
 // The object passed as creation parameter, bound to the window at WM_NCCREATE; null before
 // that and after Unbind.

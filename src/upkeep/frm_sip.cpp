@@ -36,15 +36,15 @@ void StoreServerAddress(const std::string& address) {
 }
 }  // namespace
 
-WindowSpec FrmSIp::Spec() const {
-  WindowSpec spec;
-  spec.caption = "서버 IP 설정";
-  spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  spec.width = 330;
-  spec.height = 124;
-  spec.x = (GetSystemMetrics(SM_CXSCREEN) - spec.width) / 2;
-  spec.y = (GetSystemMetrics(SM_CYSCREEN) - spec.height) / 2;
-  return spec;
+WindowOptions FrmSIp::Options() const {
+  WindowOptions options;
+  options.caption = "서버 IP 설정";
+  options.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  options.width = 330;
+  options.height = 124;
+  options.x = (GetSystemMetrics(SM_CXSCREEN) - options.width) / 2;
+  options.y = (GetSystemMetrics(SM_CYSCREEN) - options.height) / 2;
+  return options;
 }
 
 void FrmSIp::OnLoad() {

@@ -16,7 +16,7 @@ class FrmSIp : public Window {
   std::string BoxText(int index) const;
 
  protected:
-  WindowSpec Spec() const override;
+  WindowOptions Options() const override;
   void OnLoad() override;
   void OnCommand(int id, int code, HWND control) override;
 

@@ -8,19 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "store/com.h"
 #include "store/text_codec.h"
 
 namespace {
-template <class T>
-struct ComPtr {
-  T* p = nullptr;
-  ~ComPtr() {
-    if (p) p->Release();
-  }
-  T** out() { return &p; }
-  T* operator->() const { return p; }
-};
-
 struct Variant {
   VARIANT v;
   Variant() { VariantInit(&v); }
@@ -57,11 +48,11 @@ struct Argument {
 void Call(IWbemServices* services, IWbemClassObject* adapterClass, const BSTR path, const wchar_t* method,
           std::initializer_list<Argument> arguments) {
   ComPtr<IWbemClassObject> signature, input;
-  if (FAILED(adapterClass->GetMethod(method, 0, signature.out(), nullptr)) || !signature.p) return;
+  if (FAILED(adapterClass->GetMethod(method, 0, signature.out(), nullptr)) || !signature.get()) return;
   if (FAILED(signature->SpawnInstance(0, input.out()))) return;
   for (const Argument& argument : arguments) input->Put(argument.name, 0, &argument.value->v, 0);
   BSTR methodName = SysAllocString(method);
-  services->ExecMethod(path, methodName, 0, nullptr, input.p, nullptr, nullptr);
+  services->ExecMethod(path, methodName, 0, nullptr, input.get(), nullptr, nullptr);
   SysFreeString(methodName);
 }
 
@@ -92,16 +83,16 @@ void Configure(IWbemServices* services, const IpTarget& t) {
     if (adapters->Next(WBEM_INFINITE, 1, adapter.out(), &returned) != WBEM_S_NO_ERROR || returned == 0) break;
     Variant path;
     if (FAILED(adapter->Get(L"__PATH", 0, &path.v, nullptr, nullptr)) || path.v.vt != VT_BSTR) continue;
-    Call(services, adapterClass.p, path.v.bstrVal, L"EnableStatic", {{L"IPAddress", &ip}, {L"SubnetMask", &mask}});
-    Call(services, adapterClass.p, path.v.bstrVal, L"SetGateways",
+    Call(services, adapterClass.get(), path.v.bstrVal, L"EnableStatic", {{L"IPAddress", &ip}, {L"SubnetMask", &mask}});
+    Call(services, adapterClass.get(), path.v.bstrVal, L"SetGateways",
          {{L"DefaultIPGateway", &gateway}, {L"GatewayCostMetric", &metric}});
-    Call(services, adapterClass.p, path.v.bstrVal, L"SetDNSServerSearchOrder", {{L"DNSServerSearchOrder", &dns}});
+    Call(services, adapterClass.get(), path.v.bstrVal, L"SetDNSServerSearchOrder", {{L"DNSServerSearchOrder", &dns}});
   }
 }
 }  // namespace
 
 void SetStaticIpThroughWmi(const IpTarget& target) {
-  HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  EnsureComForThisThread();
   {
     ComPtr<IWbemLocator> locator;
     ComPtr<IWbemServices> services;
@@ -112,9 +103,8 @@ void SetStaticIpThroughWmi(const IpTarget& target) {
         SUCCEEDED(locator->ConnectServer(space, nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.out()));
     SysFreeString(space);
     if (connected &&
-        SUCCEEDED(CoSetProxyBlanket(services.p, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
+        SUCCEEDED(CoSetProxyBlanket(services.get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
                                     RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE)))
-      Configure(services.p, target);
+      Configure(services.get(), target);
   }
-  if (SUCCEEDED(initialised)) CoUninitialize();
 }

@@ -18,12 +18,12 @@ class Floating : public Window {
   int exStyleWrites = 0, captionDrags = 0;
 
  protected:
-  WindowSpec Spec() const override {
-    WindowSpec spec;
-    spec.style = WS_POPUP | WS_VISIBLE;
-    spec.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    spec.x = 30, spec.y = 40, spec.width = 60, spec.height = 50;
-    return spec;
+  WindowOptions Options() const override {
+    WindowOptions options;
+    options.style = WS_POPUP | WS_VISIBLE;
+    options.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    options.x = 30, options.y = 40, options.width = 60, options.height = 50;
+    return options;
   }
   std::optional<LRESULT> OnMessage(UINT msg, WPARAM wParam, LPARAM) override {
     if (msg == WM_STYLECHANGED && static_cast<int>(wParam) == GWL_EXSTYLE) ++exStyleWrites;

@@ -31,11 +31,11 @@ class Stripes : public Window {
   Stripes() : Window("frmStripes") {}
 
  protected:
-  WindowSpec Spec() const override {
-    WindowSpec spec;
-    spec.style = WS_POPUP | WS_VISIBLE;
-    spec.x = 0, spec.y = 0, spec.width = 480, spec.height = 360;
-    return spec;
+  WindowOptions Options() const override {
+    WindowOptions options;
+    options.style = WS_POPUP | WS_VISIBLE;
+    options.x = 0, options.y = 0, options.width = 480, options.height = 360;
+    return options;
   }
   std::optional<LRESULT> OnMessage(UINT msg, WPARAM, LPARAM) override {
     if (msg != WM_PAINT) return std::nullopt;
@@ -58,12 +58,12 @@ class Floating : public Window {
   Floating() : Window("frmFloating") {}
 
  protected:
-  WindowSpec Spec() const override {
-    WindowSpec spec;
-    spec.style = WS_POPUP | WS_VISIBLE;
-    spec.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
-    spec.x = 120, spec.y = 60, spec.width = 10, spec.height = 10;
-    return spec;
+  WindowOptions Options() const override {
+    WindowOptions options;
+    options.style = WS_POPUP | WS_VISIBLE;
+    options.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    options.x = 120, options.y = 60, options.width = 10, options.height = 10;
+    return options;
   }
 };
 }  // namespace

@@ -18,11 +18,11 @@ class Host : public Window {
   Host() : Window("frmPngHost") {}
 
  protected:
-  WindowSpec Spec() const override {
-    WindowSpec spec;
-    spec.style = WS_POPUP;
-    spec.x = 0, spec.y = 0, spec.width = 200, spec.height = 200;
-    return spec;
+  WindowOptions Options() const override {
+    WindowOptions options;
+    options.style = WS_POPUP;
+    options.x = 0, options.y = 0, options.width = 200, options.height = 200;
+    return options;
   }
 };
 

@@ -4,10 +4,10 @@
 
 TestAgent::TestAgent() : Window("TestVendaraAgent") {}
 
-WindowSpec TestAgent::Spec() const {
-  WindowSpec spec;
-  spec.caption = "Vendara Agent";
-  return spec;
+WindowOptions TestAgent::Options() const {
+  WindowOptions options;
+  options.caption = "Vendara Agent";
+  return options;
 }
 
 std::optional<LRESULT> TestAgent::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -26,14 +26,14 @@ std::vector<std::string> TestAgent::Texts(ULONG_PTR messageClass) const {
   return texts;
 }
 
-WindowSpec TestMenuWindow::Spec() const {
-  WindowSpec spec;
-  spec.caption = "menu";
-  spec.x = 100;
-  spec.y = 50;
-  spec.width = 300;
-  spec.height = 200;
-  return spec;
+WindowOptions TestMenuWindow::Options() const {
+  WindowOptions options;
+  options.caption = "menu";
+  options.x = 100;
+  options.y = 50;
+  options.width = 300;
+  options.height = 200;
+  return options;
 }
 
 std::optional<LRESULT> TestMenuWindow::OnMessage(UINT msg, WPARAM, LPARAM) {

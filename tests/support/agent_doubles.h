@@ -25,7 +25,7 @@ class TestAgent : public Window {
   std::vector<std::string> Texts(ULONG_PTR messageClass = 3) const;
 
  protected:
-  WindowSpec Spec() const override;
+  WindowOptions Options() const override;
   std::optional<LRESULT> OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
@@ -56,7 +56,7 @@ class TestMenuWindow : public Window, public MenuWindow {
   void SetFixedElement(bool on) override { calls.push_back(on ? "Fixed(on)" : "Fixed(off)"); }
 
  protected:
-  WindowSpec Spec() const override;
+  WindowOptions Options() const override;
   std::optional<LRESULT> OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 

@@ -16,10 +16,10 @@ class TestForm : public Window {
   bool throwOnTimer = false;
 
  protected:
-  WindowSpec Spec() const override {
-    WindowSpec spec;
-    spec.caption = "시험 창";
-    return spec;
+  WindowOptions Options() const override {
+    WindowOptions options;
+    options.caption = "시험 창";
+    return options;
   }
   void OnLoad() override { ++loads; }
   void OnUnload() override { ++unloads; }
