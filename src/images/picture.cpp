@@ -32,17 +32,6 @@ const GUID* DecoderFor(const std::string& path) {
   return nullptr;
 }
 
-HBITMAP CreateTopDownDib(UINT width, UINT height, void** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-}
-
 Picture Decode(const GUID& decoderId, const std::string& path) {
   IWICImagingFactory* factory = ImagingFactory();
   ComPtr<IWICBitmapDecoder> decoder;
@@ -62,7 +51,7 @@ Picture Decode(const GUID& decoderId, const std::string& path) {
       height > 16384)
     return {};
   void* bits = nullptr;
-  HBITMAP bitmap = CreateTopDownDib(width, height, &bits);
+  HBITMAP bitmap = CreateTopDownDib(static_cast<int>(width), static_cast<int>(height), 32, &bits);
   if (!bitmap) return {};
   Picture picture(bitmap, static_cast<int>(width), static_cast<int>(height));
   UINT stride = width * 4;
@@ -81,7 +70,7 @@ Picture LoadOpaqueBitmap(const std::string& path) {
                 dib.dsBm.bmWidth > 0 && dib.dsBm.bmHeight > 0 && dib.dsBm.bmWidth <= 16384 && dib.dsBm.bmHeight <= 16384;
   Picture picture;
   void* bits = nullptr;
-  HBITMAP bitmap = opaque ? CreateTopDownDib(dib.dsBm.bmWidth, dib.dsBm.bmHeight, &bits) : nullptr;
+  HBITMAP bitmap = opaque ? CreateTopDownDib(dib.dsBm.bmWidth, dib.dsBm.bmHeight, 32, &bits) : nullptr;
   if (bitmap) {
     picture = Picture(bitmap, dib.dsBm.bmWidth, dib.dsBm.bmHeight);
     HDC source = CreateCompatibleDC(nullptr), target = CreateCompatibleDC(nullptr);
@@ -116,6 +105,17 @@ Picture& Picture::operator=(Picture&& other) noexcept {
     height_ = other.height_;
   }
   return *this;
+}
+
+HBITMAP CreateTopDownDib(int width, int height, int bitsPerPixel, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+  info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
 HBITMAP Picture::Release() { return std::exchange(bitmap_, nullptr); }

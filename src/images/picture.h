@@ -35,5 +35,9 @@ Picture LoadPicture(const std::string& path);
 // Draws the picture stretched over the area, blending its alpha over what is there.
 void DrawPicture(HDC target, const Picture& picture, const RECT& area);
 
+// A device-independent bitmap whose first row is the top one, 24 or 32 bits per pixel, with
+// its pixels at *bits; null when it cannot be made.
+HBITMAP CreateTopDownDib(int width, int height, int bitsPerPixel, void** bits);
+
 // Writes the bitmap as a 24-bit BMP file; false when it cannot.
 bool SavePicture(HBITMAP bitmap, const std::string& path);

@@ -18,14 +18,8 @@ struct Canvas {
   HBITMAP bitmap = nullptr;
   std::uint32_t* pixels = nullptr;
   explicit Canvas(std::uint32_t fill) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kIconPictureSize;
-    info.bmiHeader.biHeight = -kIconPictureSize;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bitmap = CreateTopDownDib(kIconPictureSize, kIconPictureSize, 32, &bits);
     pixels = static_cast<std::uint32_t*>(bits);
     if (pixels) std::fill_n(pixels, kIconPictureSize * kIconPictureSize, fill);
   }

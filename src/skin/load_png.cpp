@@ -4,6 +4,7 @@
 
 #include "skin/png_bitmap.h"
 #include "skin/png_pixels.h"
+#include "images/picture.h"
 #include "skin/picture_box.h"
 #include "store/files.h"
 #include "store/text_codec.h"
@@ -21,15 +22,8 @@ struct BitmapInfo {
 // is smaller than the block, the block shows the picture's back colour.
 Bytes BackgroundBlock(const PictureBox& picture, int x, int y, int width, int height, size_t& stride) {
   stride = (static_cast<size_t>(width) * 24 + 31) / 32 * 4;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP section = CreateTopDownDib(width, height, 24, &bits);
   if (!section) return {};
   HDC dc = CreateCompatibleDC(picture.Image());
   HGDIOBJ previous = SelectObject(dc, section);
