@@ -75,15 +75,3 @@ TEST_F(PictureTest, SavedBitmapsLoadBackWithTheSamePixels) {
   EXPECT_FALSE(SavePicture(nullptr, Path("none.bmp")));
   EXPECT_FALSE(SavePicture(original.bitmap(), Path("no\\folder\\x.bmp")));
 }
-
-TEST(Picture, OwnershipMovesAndReleases) {
-  Picture first = LoadPicture(kData + "\\tile.png");
-  HBITMAP bitmap = first.bitmap();
-  Picture second = std::move(first);
-  EXPECT_FALSE(first);
-  EXPECT_EQ(second.bitmap(), bitmap);
-  HBITMAP released = second.Release();
-  EXPECT_FALSE(second);
-  EXPECT_NE(GetObjectType(released), 0u) << "a released bitmap stays alive for its new owner";
-  DeleteObject(released);
-}

@@ -12,20 +12,6 @@
 
 using SystemInfoTest = TesselTest;
 
-TEST(WindowsVersion, KnownVersionsHaveNamesAndOthersNone) {
-  EXPECT_EQ(WindowsVersionName(4, 0), "NT4");
-  EXPECT_EQ(WindowsVersionName(4, 10), "98");
-  EXPECT_EQ(WindowsVersionName(4, 90), "ME");
-  EXPECT_EQ(WindowsVersionName(5, 0), "2000");
-  EXPECT_EQ(WindowsVersionName(5, 1), "XP");
-  EXPECT_EQ(WindowsVersionName(5, 2), "2003");
-  EXPECT_EQ(WindowsVersionName(6, 0), "VISTA");
-  EXPECT_EQ(WindowsVersionName(6, 1), "7");
-  EXPECT_EQ(WindowsVersionName(6, 2), "8");
-  EXPECT_EQ(WindowsVersionName(6, 3), "");
-  EXPECT_EQ(WindowsVersionName(10, 0), "");
-}
-
 TEST(SystemFolders, ComeFromTheSystemUnlessStoodIn) {
   EXPECT_TRUE(FolderExists(GetWindowsFolder()));
   std::string system = GetSpecialFolder(37);
