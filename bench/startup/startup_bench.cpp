@@ -42,12 +42,15 @@ HWND FindProcessWindow(const wchar_t* className, DWORD processId) {
   return nullptr;
 }
 
-// Shown, and for the menu with at least `icons` items in its list.
-bool Ready(HWND hwnd, int icons) {
+// Shown, for the menu with at least `icons` items in its list, and painted: the program waits
+// for input with nothing left to do.
+bool Ready(HANDLE process, HWND hwnd, int icons) {
   if (!hwnd || !IsWindowVisible(hwnd)) return false;
-  if (icons == 0) return true;
-  HWND list = FindWindowExW(hwnd, nullptr, WC_LISTVIEWW, nullptr);
-  return list && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= icons;
+  if (icons > 0) {
+    HWND list = FindWindowExW(hwnd, nullptr, WC_LISTVIEWW, nullptr);
+    if (!list || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) < icons) return false;
+  }
+  return WaitForInputIdle(process, 0) == 0;
 }
 
 void EndProcess(PROCESS_INFORMATION& process) {
@@ -70,7 +73,7 @@ Sample StartOnce(const std::string& exe, const wchar_t* className, int icons) {
                       &process))
     return {};
   Sample sample;
-  while (!Ready(FindProcessWindow(className, process.dwProcessId), icons)) {
+  while (!Ready(process.hProcess, FindProcessWindow(className, process.dwProcessId), icons)) {
     if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0 ||
         Clock::now() - start > std::chrono::seconds(60))
       break;
@@ -119,6 +122,7 @@ double TimeSwitch(FrmMain& menu) {
   menu.cmdMenu_Click(1);
   Clock::time_point start = Clock::now();
   menu.cmdMenu_Click(0);
+  UpdateWindow(menu.lvwMain().hwnd());  // pictures load as the icons in sight are drawn
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
@@ -132,6 +136,7 @@ int Switch(const std::string& folder) {
   LoadGameEntries();
   FrmMain& menu = TheFrmMain();
   if (!menu.Load()) return 1;
+  ShowWindow(menu.hwnd(), SW_SHOW);
   std::filesystem::remove_all(std::filesystem::path(Widen(JoinPath(folder, "Bmp"))));
   CreateFolders(JoinPath(folder, "Bmp"));
   double cold = TimeSwitch(menu);

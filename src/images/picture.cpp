@@ -59,6 +59,31 @@ Picture Decode(const GUID& decoderId, const std::string& path) {
   return picture;
 }
 
+// Rows of 24-bit pixels straight into the 32-bit picture: no device contexts needed.
+void CopyRgbRows(const DIBSECTION& dib, std::uint32_t* pixels) {
+  const int width = dib.dsBm.bmWidth, height = dib.dsBm.bmHeight;
+  const auto* bits = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);
+  for (int y = 0; y < height; ++y) {
+    int sourceRow = dib.dsBmih.biHeight > 0 ? height - 1 - y : y;
+    const std::uint8_t* in = bits + static_cast<size_t>(sourceRow) * dib.dsBm.bmWidthBytes;
+    std::uint32_t* out = pixels + static_cast<size_t>(y) * width;
+    for (int x = 0; x < width; ++x, in += 3) out[x] = 0xFF000000u | (in[2] << 16) | (in[1] << 8) | in[0];
+  }
+}
+
+void BlitOpaque(HBITMAP from, HBITMAP to, const DIBSECTION& dib, std::uint32_t* pixels) {
+  HDC source = CreateCompatibleDC(nullptr), target = CreateCompatibleDC(nullptr);
+  HGDIOBJ oldSource = SelectObject(source, from), oldTarget = SelectObject(target, to);
+  BitBlt(target, 0, 0, dib.dsBm.bmWidth, dib.dsBm.bmHeight, source, 0, 0, SRCCOPY);
+  GdiFlush();
+  SelectObject(source, oldSource);
+  SelectObject(target, oldTarget);
+  DeleteDC(source);
+  DeleteDC(target);
+  for (size_t i = 0, n = static_cast<size_t>(dib.dsBm.bmWidth) * dib.dsBm.bmHeight; i < n; ++i)
+    pixels[i] |= 0xFF000000u;
+}
+
 // Opaque bitmaps (the 24-bit files SavePicture writes, the icon cache among them) through the
 // system's own bitmap reader, several times faster than a codec; others go to the codec.
 Picture LoadOpaqueBitmap(const std::string& path) {
@@ -73,17 +98,11 @@ Picture LoadOpaqueBitmap(const std::string& path) {
   HBITMAP bitmap = opaque ? CreateTopDownDib(dib.dsBm.bmWidth, dib.dsBm.bmHeight, 32, &bits) : nullptr;
   if (bitmap) {
     picture = Picture(bitmap, dib.dsBm.bmWidth, dib.dsBm.bmHeight);
-    HDC source = CreateCompatibleDC(nullptr), target = CreateCompatibleDC(nullptr);
-    HGDIOBJ oldSource = SelectObject(source, loaded), oldTarget = SelectObject(target, bitmap);
-    BitBlt(target, 0, 0, dib.dsBm.bmWidth, dib.dsBm.bmHeight, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    SelectObject(source, oldSource);
-    SelectObject(target, oldTarget);
-    DeleteDC(source);
-    DeleteDC(target);
-    auto* pixels = static_cast<uint32_t*>(bits);
-    for (size_t i = 0, n = static_cast<size_t>(dib.dsBm.bmWidth) * dib.dsBm.bmHeight; i < n; ++i)
-      pixels[i] |= 0xFF000000u;
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    if (dib.dsBm.bmBitsPixel == 24 && dib.dsBm.bmBits)
+      CopyRgbRows(dib, pixels);
+    else
+      BlitOpaque(loaded, bitmap, dib, pixels);
   }
   DeleteObject(loaded);
   return picture;

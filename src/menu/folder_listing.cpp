@@ -4,7 +4,6 @@
 #include "catalog/folder_entries.h"
 #include "catalog/title_set.h"
 #include "menu/icon_list.h"
-#include "menu/icon_pictures.h"
 #include "menu/launcher.h"
 #include "store/files.h"
 #include "store/text_util.h"
@@ -45,10 +44,8 @@ IconMark MarkOfFile(const std::string& path) {
 
 void AddIconFile(IconList& list, const std::string& path, const std::string& title, IconMark mark,
                  const std::string& picture) {
-  Picture shown = picture.empty() ? Picture() : PictureOfImageFile(picture);
-  if (!shown) shown = CachedIconPicture(path, title);
   ListTitle(title);
-  list.Add(ItemFor(FileName(path), title, mark), shown);
+  list.Add(ItemFor(FileName(path), title, mark), {path, title, picture});
 }
 
 void AddFolder(IconList& list, const std::string& folder, IconMark mark) {

@@ -78,7 +78,8 @@ void FrmMain::OnLoad() {
   synced_.fill(false);
   CreateControls();
   LoadSkin();
-  for (WebPaneView& pane : panes_) pane.NavigateStartPage();
+  // Timers come after painting, so this waits until the window is drawn.
+  SetTimer(hwnd(), kPanesTimer, USER_TIMER_MINIMUM, nullptr);
   RegisterRunKey();
   patch_ = ReadPatchFlags();
   app.MenuReady = true;
@@ -86,9 +87,11 @@ void FrmMain::OnLoad() {
 
 void FrmMain::OnUnload() {
   KillTimer(hwnd(), kTimer1);
+  KillTimer(hwnd(), kPanesTimer);
   UnhookMenuWindow();
   cmdMenu_.clear();
   for (WebPaneView& pane : panes_) pane.Destroy();
+  panesLoaded_ = false;
   list_.Destroy();
   if (font_) DeleteObject(font_);
   if (noticeBrush_) DeleteObject(noticeBrush_);
@@ -115,8 +118,16 @@ void FrmMain::CreateControls() {
   cmdState_.Create(hwnd(), kMinimiseButtonId, 0, 0, 0, 0);
   cmdState_.SetPicture(PictureButton::State::Normal, SkinFile("Mini_N.jpg"));
   cmdState_.SetPicture(PictureButton::State::Hover, SkinFile("Mini_O.jpg"));
-  for (int i = 0; i < 4; ++i) panes_[i].Create(hwnd(), static_cast<WebPane>(i));
   CateMain(false);
+}
+
+void FrmMain::LoadPanes() {
+  KillTimer(hwnd(), kPanesTimer);
+  if (panesLoaded_) return;
+  panesLoaded_ = true;
+  for (int i = 0; i < 4; ++i) panes_[i].Create(hwnd(), static_cast<WebPane>(i));
+  LayOut();
+  for (WebPaneView& pane : panes_) pane.NavigateStartPage();
 }
 
 void FrmMain::LoadSkin() {
@@ -384,6 +395,7 @@ LRESULT FrmMain::HitTest(LPARAM lParam) const {
 
 void FrmMain::OnTimer(UINT_PTR id) {
   if (id == kTimer1) ShowNextNotice();
+  if (id == kPanesTimer) LoadPanes();
 }
 
 void FrmMain::OnCommand(int id, int code, HWND) {
@@ -437,6 +449,7 @@ std::optional<LRESULT> FrmMain::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam
     }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (std::optional<LRESULT> answer = list_.OnNotify(*header)) return answer;
       if (header->idFrom == kIconListId && (header->code == NM_DBLCLK || header->code == NM_RETURN)) ActivateIcon();
       return std::nullopt;
     }

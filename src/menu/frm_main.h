@@ -21,6 +21,8 @@ inline constexpr int kIconListId = 100;
 inline constexpr int kCategoryButtonId = 200;
 inline constexpr int kBottomButtonId = 300;
 inline constexpr int kMinimiseButtonId = 310;
+// The advertisement panes load once the menu has been drawn, so the customer never waits on them.
+inline constexpr UINT_PTR kPanesTimer = 2;
 
 class FrmMain : public Window, public MenuWindow {
  public:
@@ -57,12 +59,12 @@ class FrmMain : public Window, public MenuWindow {
  private:
   void LoadSkin();
   void CreateControls();
+  void LoadPanes();
   void LayOut();
   void Paint();
   void FirstActivation();
   void OnActivated();
   void SetCategoryPicture(int index, bool selected);
-  void SyncCategory(int index);
   void ActivateIcon();
   void ShowNextNotice();
   void Resized(UINT kind);
@@ -78,6 +80,7 @@ class FrmMain : public Window, public MenuWindow {
   PictureButton cmdState_;
   HWND lblCaption_ = nullptr;
   std::array<WebPaneView, 4> panes_;
+  bool panesLoaded_ = false;
   HFONT font_ = nullptr;
   HBRUSH noticeBrush_ = nullptr;
 

@@ -67,14 +67,24 @@ Picture RenderIcon(HICON icon) {
   return picture;
 }
 
-HBITMAP IconListBitmap(const Picture& picture) {
-  if (!picture) return nullptr;
-  Canvas out(0);
-  if (!out.pixels) return nullptr;
+namespace {
+// The picture's pixels when it already is a 32-bit icon-sized picture, as cached ones are.
+const std::uint32_t* IconSizedPixels(const Picture& picture) {
+  DIBSECTION dib{};
+  if (picture.width() != kIconPictureSize || picture.height() != kIconPictureSize ||
+      GetObjectW(picture.bitmap(), sizeof(dib), &dib) != sizeof(dib) || dib.dsBm.bmBitsPixel != 32 ||
+      dib.dsBmih.biHeight >= 0 || !dib.dsBm.bmBits)
+    return nullptr;
+  GdiFlush();
+  return static_cast<const std::uint32_t*>(dib.dsBm.bmBits);
+}
+
+// Scaled to the icon size with the halftone filter.
+void DrawScaled(const Picture& picture, HBITMAP targetBitmap) {
   HDC screen = GetDC(nullptr);
   HDC target = CreateCompatibleDC(screen), source = CreateCompatibleDC(screen);
   ReleaseDC(nullptr, screen);
-  HGDIOBJ oldTarget = SelectObject(target, out.bitmap), oldSource = SelectObject(source, picture.bitmap());
+  HGDIOBJ oldTarget = SelectObject(target, targetBitmap), oldSource = SelectObject(source, picture.bitmap());
   SetStretchBltMode(target, HALFTONE);
   StretchBlt(target, 0, 0, kIconPictureSize, kIconPictureSize, source, 0, 0, picture.width(), picture.height(),
              SRCCOPY);
@@ -83,6 +93,17 @@ HBITMAP IconListBitmap(const Picture& picture) {
   SelectObject(source, oldSource);
   DeleteDC(target);
   DeleteDC(source);
+}
+}  // namespace
+
+HBITMAP IconListBitmap(const Picture& picture) {
+  if (!picture) return nullptr;
+  Canvas out(0);
+  if (!out.pixels) return nullptr;
+  if (const std::uint32_t* same = IconSizedPixels(picture))
+    std::copy_n(same, kIconPictureSize * kIconPictureSize, out.pixels);
+  else
+    DrawScaled(picture, out.bitmap);
   const std::uint32_t key = (GetRValue(kIconKeyColor) << 16) | (GetGValue(kIconKeyColor) << 8) | GetBValue(kIconKeyColor);
   for (int i = 0; i < kIconPictureSize * kIconPictureSize; ++i)
     out.pixels[i] = (out.pixels[i] & 0xFFFFFF) == key ? 0 : (out.pixels[i] | 0xFF000000u);
@@ -124,6 +145,13 @@ Picture CachedIconPicture(const std::string& iconFile, const std::string& name) 
   std::string cached = CachedIconPath(name);
   if (Picture picture = LoadPicture(cached)) return picture;
   Picture picture = PictureOfFileIcon(iconFile);
-  if (picture) SavePicture(picture.bitmap(), cached);
+  if (!picture) return picture;
+  CreateFolders(JoinPath(TheApp().ProgramFolder, "Bmp"));
+  SavePicture(picture.bitmap(), cached);
   return picture;
+}
+
+Picture PictureOfSource(const IconSource& source) {
+  Picture shown = source.pictureFile.empty() ? Picture() : PictureOfImageFile(source.pictureFile);
+  return shown ? std::move(shown) : CachedIconPicture(source.iconFile, source.title);
 }

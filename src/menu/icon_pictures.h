@@ -21,6 +21,13 @@ Picture PictureOfImageFile(const std::string& path);
 // made transparent. The caller owns the bitmap; null for an empty picture.
 HBITMAP IconListBitmap(const Picture& picture);
 
+// Where an item's picture comes from: a .BMP or .Ico file to show, else the icon file's own icon
+// through the \Bmp cache under the item's title.
+struct IconSource {
+  std::string iconFile, title, pictureFile;
+};
+Picture PictureOfSource(const IconSource& source);
+
 // \Bmp\<name>.BMP under the program folder.
 std::string CachedIconPath(const std::string& name);
 // The cached picture of name, made from iconFile's own icon and stored when missing.

@@ -19,13 +19,10 @@ struct FileHandle {
   bool ok() const { return h != INVALID_HANDLE_VALUE; }
 };
 
-std::optional<WIN32_FIND_DATAW> FindEntry(const std::string& path) {
-  if (path.empty()) return std::nullopt;
-  WIN32_FIND_DATAW data{};
-  HANDLE find = FindFirstFileW(Widen(path).c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return std::nullopt;
-  FindClose(find);
-  return data;
+// Asks for the attributes alone: looking a name up by pattern reads the whole folder on some
+// file systems, and menus test hundreds of names in one folder.
+DWORD AttributesOf(const std::string& path) {
+  return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(Widen(path).c_str());
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -66,16 +63,15 @@ bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   return false;
 }
 
-bool PathExists(const std::string& path) { return FindEntry(path).has_value(); }
+bool PathExists(const std::string& path) { return AttributesOf(path) != INVALID_FILE_ATTRIBUTES; }
 
 bool FileExists(const std::string& path) {
-  auto entry = FindEntry(path);
-  return entry && !(entry->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  DWORD attributes = AttributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool FolderExists(const std::string& path) {
-  if (path.empty()) return false;
-  DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  DWORD attributes = AttributesOf(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/picture_button.h"
 
+#include <utility>
+
 #include "ui/error_trap.h"
 #include "ui/window_class.h"
 
@@ -21,15 +23,26 @@ bool PictureButton::Create(HWND parent, int id, int x, int y, int width, int hei
   return hwnd_ != nullptr;
 }
 
-void PictureButton::SetPicture(State state, const std::string& path) { SetPicture(state, LoadPicture(path)); }
-
-void PictureButton::SetPicture(State state, Picture picture) {
-  pictures_[static_cast<int>(state)] = std::move(picture);
+void PictureButton::SetPicture(State state, const std::string& path) {
+  Slot& slot = slots_[static_cast<int>(state)];
+  slot.path = path;
+  slot.picture = Picture();
   if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void PictureButton::SetPicture(State state, Picture picture) {
+  slots_[static_cast<int>(state)] = {std::string(), std::move(picture)};
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+const Picture& PictureButton::Loaded(State state) const {
+  Slot& slot = slots_[static_cast<int>(state)];
+  if (!slot.path.empty()) slot.picture = LoadPicture(std::exchange(slot.path, std::string()));
+  return slot.picture;
+}
+
 const Picture& PictureButton::PictureFor(State state) const {
-  const Picture& own = pictures_[static_cast<int>(state)];
+  const Picture& own = Loaded(state);
   if (own || state == State::Normal) return own;
   // Pressed falls back to hover, hover to normal.
   return PictureFor(state == State::Pressed ? State::Hover : State::Normal);

@@ -21,6 +21,7 @@ class PictureButton {
   State state() const { return state_; }
 
   // A missing or unreadable file leaves that state without picture (the normal one is drawn).
+  // The file is read when the state is first drawn: most hover pictures are never needed.
   void SetPicture(State state, const std::string& path);
   void SetPicture(State state, Picture picture);
   const Picture& PictureFor(State state) const;
@@ -37,5 +38,11 @@ class PictureButton {
   HWND hwnd_ = nullptr;
   State state_ = State::Normal;
   bool tracking_ = false;
-  Picture pictures_[3];
+  struct Slot {
+    std::string path;  // still to be read when not empty
+    Picture picture;
+  };
+  const Picture& Loaded(State state) const;
+
+  mutable Slot slots_[3];
 };

@@ -21,7 +21,7 @@ class FrmMainTest : public TesselTest {
  protected:
   void SetUp() override {
     TesselTest::SetUp();
-    for (const char* folder : {"Skin", "Skin\\IE", "Best", "Etc", "VdAd", "Bmp"}) CreateFolders(Path(folder));
+    for (const char* folder : {"Skin", "Skin\\IE", "Best", "Etc", "VdAd"}) CreateFolders(Path(folder));
     LoadCategories();
   }
   void TearDown() override {
@@ -102,6 +102,19 @@ TEST_F(FrmMainTest, FirstActivationListsTheFirstCategoryWithItsMarksAndCachesPic
   EXPECT_EQ(items[2].key, "포털.url");
   EXPECT_EQ(items[2].title, "포털");
   EXPECT_EQ(items[2].mark, "");
+  HWND list = menu.lvwMain().hwnd();
+  EXPECT_EQ(ListView_GetItemCount(list), 3);
+  EXPECT_FALSE(FileExists(Path("Bmp\\포털.BMP"))) << "pictures wait until their icons are drawn";
+  LVITEMW row{};
+  row.mask = LVIF_IMAGE;
+  row.iItem = 2;
+  ASSERT_TRUE(ListView_GetItem(list, &row));
+  EXPECT_GE(row.iImage, 0);
+  EXPECT_TRUE(FileExists(Path("Bmp\\포털.BMP"))) << "the cache folder is made when missing";
+  LVFINDINFOW typed{};
+  typed.flags = LVFI_STRING | LVFI_PARTIAL;
+  typed.psz = L"광고";
+  EXPECT_EQ(ListView_FindItem(list, -1, &typed), 1) << "typing jumps to the title";
 
   EXPECT_TRUE(menu.NoticeVisible());
   EXPECT_EQ(menu.NoticeText(), "첫 공지");
@@ -197,6 +210,8 @@ TEST_F(FrmMainTest, PanesFallBackLocallyAndTradeTheirClickPopUpForTheIdentityChe
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "AdHost", "ads.example");
   Open();
   WebPaneView& pane = menu.Pane(WebPane::Web11);
+  EXPECT_EQ(pane.CurrentPage(), "") << "panes wait until the menu is drawn";
+  SendMessageW(menu.hwnd(), WM_TIMER, kPanesTimer, 0);
   EXPECT_EQ(pane.CurrentPage(), "http://service.example/application_notice/tessel_ad.asp");
   pane.NavigationFailed();
   EXPECT_EQ(pane.CurrentPage(), Path("Skin\\htm\\vendara_N_ad.html"));
