@@ -26,6 +26,7 @@ class AgentLinkTest : public TesselTest {
     TesselTest::TearDown();
   }
   std::string Stored(const char* name) { return RegReadString(HKEY_CURRENT_USER, kTesselKey, name, "-"); }
+  void Env(const std::string& lines) { WriteTextFile(Path("env.mts"), "[ENV]\r\n" + lines, false, false); }
 
   TestAgent agent;
   TestMenuWindow menu;
@@ -44,54 +45,52 @@ TEST_F(AgentLinkTest, SendsTheTextAsAZeroEndedAnsiRecordFromTheTray) {
   PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 
   ASSERT_EQ(agent.received.size(), 3u);
-  const ReceivedRecord& ip = agent.received[0];
-  EXPECT_EQ(ip.messageClass, 3u);
-  EXPECT_EQ(ip.byteCount, 3u);
-  EXPECT_EQ(ip.bytes, std::string("IP\0", 3));
-  EXPECT_NE(ip.sender, nullptr);
+  EXPECT_EQ(agent.received[0].messageClass, 3u);
+  EXPECT_EQ(agent.received[0].byteCount, 3u);
+  EXPECT_EQ(agent.received[0].bytes, std::string("IP\0", 3));
+  EXPECT_NE(agent.received[0].sender, nullptr);
   EXPECT_EQ(agent.received[1].messageClass, 6u);
   EXPECT_EQ(agent.received[1].bytes, std::string("\xB0\xA1\xB3\xAA|7\0", 7)) << "code page 949 bytes";
   EXPECT_EQ(agent.received[2].byteCount, 255u) << "at most 254 characters and the zero";
-}
 
-TEST_F(AgentLinkTest, WithoutAnAgentWindowNothingIsSent) {
   agent.Unload();
-  SendToAgent("IP", kAgentCommand);  // must simply return
-  EXPECT_TRUE(agent.received.empty());
+  SendToAgent("IP", kAgentCommand);  // without an agent window: simply returns
+  EXPECT_EQ(agent.received.size(), 3u);
 }
 
-TEST_F(AgentLinkTest, CommandsAreTrimmedAndUpperCasedAndAnswered) {
+TEST_F(AgentLinkTest, CommandsAreTrimmedAndUpperCasedAndReloadTheCatalogOfTheLayout) {
   EXPECT_EQ(SendCommand(menu.hwnd(), "  a1 "), 0);
-  EXPECT_EQ(agent.Texts(), Texts{"A1"});
   EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "CateMain", "ResetCategorySelection",
                                "cmdMenu_Click(0)"}));
   EXPECT_EQ(menu.OwnCount(WM_COPYDATA), 0) << "copy-data records stop at the hook";
+
+  menu.calls.clear();
+  TheApp().Settings.ltype = 1;
+  SendCommand(menu.hwnd(), "A1");
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "ResetCategorySelection", "Load_CateF2",
+                               "Load_CmdBtn", "Load_Image", "LoadButton(1)"}))
+      << "the banner's buttons are rebuilt";
+  EXPECT_EQ(agent.Texts(), (Texts{"A1", "A1"}));
 }
 
-TEST_F(AgentLinkTest, PositionsAreStoredInTwipsUnderTheLayoutsNames) {
+TEST_F(AgentLinkTest, PositionsAreStoredInTwipsUnderTheLayoutsNamesUnlessTheMenuIsMinimised) {
+  ShowWindow(menu.hwnd(), SW_MINIMIZE);
+  SendCommand(menu.hwnd(), "B2");
+  SendCommand(menu.hwnd(), "WH");
+  EXPECT_EQ(Stored("Left"), "-");
+
+  ShowWindow(menu.hwnd(), SW_RESTORE);
   RECT place;
   GetWindowRect(menu.hwnd(), &place);
   SendCommand(menu.hwnd(), "XY");
   EXPECT_EQ(Stored("Left"), std::to_string(PixelsToTwipsX(place.left)));
   EXPECT_EQ(Stored("Top"), std::to_string(PixelsToTwipsY(place.top)));
-
+  SendCommand(menu.hwnd(), "B2");
   TheApp().Settings.ltype = 2;
   SendCommand(menu.hwnd(), "B2");
   EXPECT_EQ(Stored("Left2"), std::to_string(PixelsToTwipsX(place.left)));
-  EXPECT_EQ(agent.Texts(), (Texts{"XY", "B2"}));
-  EXPECT_TRUE(menu.calls.empty()) << "WidthHeightSet belongs to the classic layout";
-}
-
-TEST_F(AgentLinkTest, AMinimisedMenuAnswersHfAndStoresNothing) {
-  ShowWindow(menu.hwnd(), SW_MINIMIZE);
-  SendCommand(menu.hwnd(), "B2");
-  SendCommand(menu.hwnd(), "WH");
-  EXPECT_EQ(agent.Texts(), (Texts{"HF", "HF"}));
-  EXPECT_EQ(Stored("Left"), "-");
-  ShowWindow(menu.hwnd(), SW_RESTORE);
-  SendCommand(menu.hwnd(), "B2");
-  EXPECT_EQ(agent.Texts().back(), "B2");
-  EXPECT_EQ(menu.calls.back(), "WidthHeightSet");
+  EXPECT_EQ(agent.Texts(), (Texts{"HF", "HF", "XY", "B2", "B2"}));
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "WidthHeightSet"})) << "the size only in the classic layout";
 }
 
 TEST_F(AgentLinkTest, MalformedRecordsAreIgnoredAndTheLinkKeepsWorking) {
@@ -120,67 +119,48 @@ TEST_F(AgentLinkTest, MalformedRecordsAreIgnoredAndTheLinkKeepsWorking) {
   EXPECT_EQ(agent.Texts(), (Texts{"XY", "XY"}));
 }
 
-TEST_F(AgentLinkTest, ConnectionFlagFollowsCyAndCn) {
-  SendCommand(menu.hwnd(), "CY");
-  EXPECT_TRUE(TheApp().VConnect);
-  SendCommand(menu.hwnd(), "cn");
-  EXPECT_FALSE(TheApp().VConnect);
-}
-
-TEST_F(AgentLinkTest, A3ReloadsSettingsAnswersAndWritesTheTimeouts) {
-  WriteTextFile(Path("env.mts"), "[ENV]\r\nDESKFIX=1\r\nStart=2", false, false);
-  RegWriteString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Policies\\Microsoft\\Windows\\System", "ProfileUnloadTimeout", "9");
+TEST_F(AgentLinkTest, A3ReloadsTheSettingsAnswersAndAppliesTheTimeouts) {
+  Env("DESKFIX=1\r\nStart=2");
   SendCommand(menu.hwnd(), "A3");
   EXPECT_EQ(agent.Texts(), Texts{"A3"});
   EXPECT_EQ(TheApp().Settings.DeskFix, "1");
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout"), "5000");
   EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control", "WaitToKillServiceTimeout"),
             "10000");
-  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Policies\\Microsoft\\Windows\\System",
-                          "ProfileUnloadTimeout", "gone"),
-            "gone");
 }
 
-TEST_F(AgentLinkTest, LayoutSwitchWithTheSameLayoutOnlyTurnsTheFixedElement) {
-  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0\r\nFixed=01", false, false);
-  SendCommand(menu.hwnd(), "J2");
-  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0abc\r\nFixed=10", false, false);
-  SendCommand(menu.hwnd(), "J2");
-  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0\r\nFixed=1", false, false);
-  SendCommand(menu.hwnd(), "J2");
-  EXPECT_EQ(menu.calls, (Texts{"Fixed(off)", "Fixed(on)"}));
-  EXPECT_EQ(TheApp().Settings.Fixed, "1");
-  EXPECT_TRUE(menu.IsLoaded());
-  EXPECT_FALSE(TheApp().MenuUnloadAllowed);
-}
-
-TEST_F(AgentLinkTest, PlacingCommandsFollowTheLayout) {
+TEST_F(AgentLinkTest, PlacingHidingAndRestoringFollowTheLayout) {
   SendCommand(menu.hwnd(), "MV");
   SendCommand(menu.hwnd(), "HL");
   TheApp().Settings.ltype = 1;
   SendCommand(menu.hwnd(), "MV");
-  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "Form_Location", "Form_Size", "Form_Location",
-                               "HideSkinnedWindow", "PlaceAtStoredPosition"}));
-  EXPECT_EQ(agent.Texts(), (Texts{"MV", "MV"}));
-}
-
-TEST_F(AgentLinkTest, CatalogReloadRebuildsTheBannerButtonsInSkinnedLayouts) {
-  TheApp().Settings.ltype = 1;
-  SendCommand(menu.hwnd(), "A1");
-  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "ResetCategorySelection", "Load_CateF2",
-                               "Load_CmdBtn", "Load_Image", "LoadButton(1)"}));
-}
-
-TEST_F(AgentLinkTest, CdHidesTheMenuAndRtBringsItBack) {
   ShowWindow(menu.hwnd(), SW_SHOW);
-  TheApp().Settings.ltype = 1;
   SendCommand(menu.hwnd(), "CD");
   EXPECT_FALSE(IsWindowVisible(menu.hwnd()));
   SendCommand(menu.hwnd(), "rt");
   EXPECT_TRUE(IsWindowVisible(menu.hwnd()));
   EXPECT_FALSE(IsIconic(menu.hwnd()));
-  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "HidePopups", "PlaceAtStoredPosition"}));
-  EXPECT_TRUE(agent.received.empty());
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "Form_Location", "Form_Size", "Form_Location",  // classic MV, HL
+                               "HideSkinnedWindow", "PlaceAtStoredPosition",                     // skinned MV
+                               "HideSkinnedWindow", "HidePopups", "PlaceAtStoredPosition"}));    // CD, RT
+  EXPECT_EQ(agent.Texts(), (Texts{"MV", "MV"}));
+}
+
+TEST_F(AgentLinkTest, LayoutSwitchToTheSameLayoutOnlyTurnsTheFixedElementAndToAnUnknownOneOnlyNotesIt) {
+  Env("LType=0\r\nFixed=01");
+  SendCommand(menu.hwnd(), "J2");
+  Env("LType=0abc\r\nFixed=10");
+  SendCommand(menu.hwnd(), "J2");
+  Env("LType=0\r\nFixed=1");
+  SendCommand(menu.hwnd(), "J2");
+  EXPECT_EQ(menu.calls, (Texts{"Fixed(off)", "Fixed(on)"}));
+  EXPECT_EQ(TheApp().Settings.Fixed, "1");
+
+  Env("LType=7");
+  SendCommand(menu.hwnd(), "J2");
+  EXPECT_EQ(TheApp().Settings.ltype, 7);
+  EXPECT_TRUE(menu.IsLoaded());
+  EXPECT_EQ(HookedMenuWindow(), &menu);
+  EXPECT_FALSE(TheApp().MenuUnloadAllowed);
 }
 
 TEST_F(AgentLinkTest, LayoutSwitchUnloadsTheOldWindowsFromInsideTheirOwnMessage) {
@@ -190,7 +170,7 @@ TEST_F(AgentLinkTest, LayoutSwitchUnloadsTheOldWindowsFromInsideTheirOwnMessage)
   category.Load();
   HookMenuWindow(banner);
   TheApp().Settings.ltype = 1;
-  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=0\r\n", false, false);
+  Env("LType=0");
   SendCommand(banner.hwnd(), "J2");
   EXPECT_EQ(TheApp().Settings.ltype, 0);
   EXPECT_FALSE(banner.IsLoaded());
@@ -199,12 +179,4 @@ TEST_F(AgentLinkTest, LayoutSwitchUnloadsTheOldWindowsFromInsideTheirOwnMessage)
   EXPECT_FALSE(TheApp().MenuUnloadAllowed) << "the classic window's load takes the permission back";
   EXPECT_TRUE(menu.IsLoaded()) << "not a window of the skinned layouts";
   TheFrmMain().Unload();
-}
-
-TEST_F(AgentLinkTest, LayoutSwitchToAnUnknownLayoutOnlyNotesIt) {
-  WriteTextFile(Path("env.mts"), "[ENV]\r\nLType=7\r\n", false, false);
-  SendCommand(menu.hwnd(), "J2");
-  EXPECT_EQ(TheApp().Settings.ltype, 7);
-  EXPECT_FALSE(TheApp().MenuUnloadAllowed);
-  EXPECT_EQ(HookedMenuWindow(), &menu);
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <set>
 
 #include "catalog/shortcuts.h"
 #include "store/files.h"
@@ -13,54 +13,35 @@
 #include "support/test_env.h"
 
 namespace {
-using Section = std::map<std::string, std::string>;
-
 class DesktopCaptureTest : public TesselTest {
  protected:
   void SetUp() override {
     TesselTest::SetUp();
-    root = Path("Desktop");
-    CreateFolders(root);
+    CreateFolders(Path("Desktop"));
   }
   void Write(const std::string& name, const std::string& text) { WriteTextFile(Path(name), text, false, false); }
-
-  void Capture() {
+  // Walks the desktop and returns DFList.MTS.
+  std::string Capture(bool buildList = true) {
     FolderWalk walk;
-    walk.folder = walk.root = root;
-    WalkFolder(walk, true);
+    walk.folder = walk.root = Path("Desktop");
+    WalkFolder(walk, buildList);
     seen = walk.count;
+    return ReadTextFile(Path("DFList.MTS")).value_or("");
   }
-
-  // DFList.MTS by DFNAME; each section also keeps its header under "[]" and its key order under "keys".
-  std::map<std::string, Section> Captured() {
-    std::map<std::string, Section> byName;
-    Section current;
-    auto keep = [&] {
-      if (current.contains("DFNAME")) byName[current["DFNAME"]] = current;
-    };
-    for (const auto& line : ReadTextLines(Path("DFList.MTS")).value_or(std::vector<std::string>{})) {
-      if (line.starts_with("[")) {
-        keep();
-        current = {{"[]", line}};
-        continue;
-      }
-      std::string key = line.substr(0, line.find('='));
-      current[key] = line.substr(line.find('=') + 1);
-      current["keys"] += key + " ";
-    }
-    keep();
-    return byName;
+  std::set<std::string> Numbers() {
+    std::set<std::string> numbers;
+    for (const auto& line : ReadTextLines(Path("DFList.MTS")).value_or(std::vector<std::string>{}))
+      if (line.starts_with("[DFLST_")) numbers.insert(line.substr(7, line.size() - 8));
+    return numbers;
   }
-
-  std::string root;
   long seen = 0;
 };
 }  // namespace
 
 TEST_F(DesktopCaptureTest, ShortcutsInternetShortcutsAndFoldersAreListedAndCopied) {
-  Write("game.exe", "x");
+  Write("게임.exe", "x");
   Write("Desktop\\Dummy.txt", "not a shortcut");
-  WriteShortcut(Path("Desktop\\게임.lnk"), Path("game.exe"), folder.path(), "-a", Path("game.exe") + ",1");
+  WriteShortcut(Path("Desktop\\게임.lnk"), Path("게임.exe"), folder.path(), "-a /x", Path("게임.exe") + ",1");
   WriteShortcut(Path("Desktop\\Hidden.lnk"), Path("game.exe"), "", "", "");
   SetFileAttributesW(Widen(Path("Desktop\\Hidden.lnk")).c_str(), FILE_ATTRIBUTE_HIDDEN);
   WriteUrlFile(Path("Desktop\\Portal.url"), "http://www.gamenara.co.kr/start.asp?from=pcroom|desktop", "C:\\p.ico");
@@ -71,44 +52,33 @@ TEST_F(DesktopCaptureTest, ShortcutsInternetShortcutsAndFoldersAreListedAndCopie
   WriteShortcut(Path("Desktop\\.svn\\Skipped.lnk"), Path("game.exe"), "", "", "");
   Write("DFList.MTS", "[DESKTOP]\r\nDesk=000001\r\n[DFLST_7]\r\nDFNAME=Earlier\r\n");
 
-  Capture();
-  auto items = Captured();
-  ASSERT_EQ(items.size(), 7u) << "Earlier, 게임, Portal, Games, Deeper, Inner and .svn, which is not entered";
-  EXPECT_FALSE(items.contains("Skipped.lnk"));
-
-  Section link = items["게임.lnk"];
-  EXPECT_EQ(link["keys"], "DFNAME GUBN TARGETPATH WORKDIR ARGS ICON FPATH ");
-  EXPECT_EQ(link["GUBN"], "F/0");
-  EXPECT_EQ(link["TARGETPATH"], Path("game.exe"));
-  EXPECT_EQ(link["ARGS"], "-a");
-  EXPECT_EQ(link["ICON"], Path("game.exe") + ",1");
-  EXPECT_EQ(ReadShortcut(Path("Skin\\RDir\\게임.lnk")).Arguments, "-a");
-
-  EXPECT_EQ(items["Portal.url"]["TARGETPATH"], "http://www.gamenara.co.kr/");
-  EXPECT_EQ(items["Portal.url"]["ICON"], "C:\\p.ico");
-  EXPECT_NE(ReadBytes("Skin\\RDir\\Portal.url").find("URL=http://www.gamenara.co.kr/\r\n"), std::string::npos);
-
-  EXPECT_EQ(items["Games"]["GUBN"], "D/0");
-  EXPECT_EQ(items["Games"]["ICON"], "C:\\folder.ico");
-  EXPECT_FALSE(items["Games"].contains("DR"));
-  EXPECT_NE(ReadBytes("Skin\\RDir\\Games\\Desktop.ini").find("IconIndex=2"), std::string::npos);
-  EXPECT_EQ(items["Deeper"]["GUBN"], "D/1");
-  EXPECT_EQ(items["Deeper"]["DR"], "Deeper");
-  Section inner = items["Inner.lnk"];
-  EXPECT_EQ(inner["GUBN"], "F/2");
-  EXPECT_EQ(inner["DR"], "Deeper");
-  EXPECT_EQ(inner["FPATH"], "Games\\Deeper\\Inner.lnk");
-  EXPECT_EQ(inner["keys"], "DFNAME GUBN TARGETPATH WORKDIR ARGS ICON DR FPATH ");
-  EXPECT_TRUE(FileExists(Path("Skin\\RDir\\Games\\Deeper\\Inner.lnk")));
-
-  std::set<std::string> numbers;
-  for (auto& [name, section] : items) numbers.insert(section["[]"]);
-  EXPECT_EQ(numbers, (std::set<std::string>{"[DFLST_7]", "[DFLST_8]", "[DFLST_9]", "[DFLST_10]", "[DFLST_11]", "[DFLST_12]",
-                                          "[DFLST_13]"}));
+  std::string list = Capture();
+  EXPECT_EQ(Numbers(), (std::set<std::string>{"7", "8", "9", "10", "11", "12", "13"}))
+      << "after Earlier: 게임, Portal, Games, Deeper, Inner and .svn, which is not entered\n" << list;
+  EXPECT_EQ(list.find("Skipped"), std::string::npos);
+  EXPECT_EQ(list.find("Hidden"), std::string::npos);
+  EXPECT_NE(list.find("DFNAME=게임.lnk\r\nGUBN=F/0\r\nTARGETPATH=" + Path("게임.exe") + "\r\nWORKDIR=" + folder.path() +
+                      "\r\nARGS=-a /x\r\nICON=" + Path("게임.exe") + ",1\r\nFPATH=게임.lnk\r\n"),
+            std::string::npos)
+      << "every field of the shortcut, read through the shell link objects";
+  EXPECT_NE(list.find("DFNAME=Portal.url\r\nGUBN=F/0\r\nTARGETPATH=http://www.gamenara.co.kr/\r\nWORKDIR=\r\nARGS=\r\n"
+                      "ICON=C:\\p.ico\r\nFPATH=Portal.url\r\n"),
+            std::string::npos)
+      << "the portal's start page as its plain address";
+  EXPECT_NE(list.find("DFNAME=Games\r\nGUBN=D/0\r\nTARGETPATH=\r\nWORKDIR=\r\nARGS=\r\nICON=C:\\folder.ico\r\nFPATH=Games\r\n"),
+            std::string::npos);
+  EXPECT_NE(list.find("GUBN=D/1\r\nTARGETPATH=\r\nWORKDIR=\r\nARGS=\r\nICON=\r\nDR=Deeper\r\nFPATH=Games\\Deeper\r\n"),
+            std::string::npos);
+  EXPECT_NE(list.find("DR=Deeper\r\nFPATH=Games\\Deeper\\Inner.lnk\r\n"), std::string::npos);
+  EXPECT_NE(list.find("DFNAME=Inner.lnk\r\nGUBN=F/2\r\n"), std::string::npos);
   EXPECT_EQ(seen, 9) << "entries seen in the three folders walked";
 
-  Capture();  // a second capture continues after the last section
-  EXPECT_NE(ReadBytes("DFList.MTS").find("[DFLST_19]"), std::string::npos);
+  EXPECT_EQ(ReadShortcut(Path("Skin\\RDir\\게임.lnk")).Arguments, "-a /x");
+  EXPECT_NE(ReadBytes("Skin\\RDir\\Portal.url").find("URL=http://www.gamenara.co.kr/\r\n"), std::string::npos);
+  EXPECT_NE(ReadBytes("Skin\\RDir\\Games\\Desktop.ini").find("IconIndex=2"), std::string::npos);
+  EXPECT_TRUE(FileExists(Path("Skin\\RDir\\Games\\Deeper\\Inner.lnk")));
+
+  EXPECT_NE(Capture().find("[DFLST_19]"), std::string::npos) << "a second capture continues after the last section";
 }
 
 TEST_F(DesktopCaptureTest, TargetlessShortcutsAreLookedUpAndInstallerStubsReplaced) {
@@ -121,15 +91,15 @@ TEST_F(DesktopCaptureTest, TargetlessShortcutsAreLookedUpAndInstallerStubsReplac
   WriteShortcut(Path("Desktop\\Unknown.lnk"), "", "", "", "");
   Write("list", "[PORTAL.LNK]\r\nTargetURL= http://portal.example \r\n");
 
-  Capture();
-  auto items = Captured();
-  ASSERT_EQ(items.size(), 3u) << "the unknown target-less shortcut is skipped";
-  EXPECT_EQ(items["Word.lnk"]["TARGETPATH"], Path("Office14\\WINWORD.EXE"));
-  EXPECT_EQ(items["Excel.lnk"]["TARGETPATH"], "C:\\Windows\\Installer\\{X}\\xlicons.exe") << "not installed: kept";
-  Section portal = items["Portal.URL"];
-  EXPECT_EQ(portal["TARGETPATH"], "http://portal.example");
-  EXPECT_EQ(portal["ICON"], "C:\\portal.ico");
-  EXPECT_EQ(portal["FPATH"], "Portal.URL");
+  std::string list = Capture();
+  EXPECT_EQ(Numbers().size(), 3u) << "the unknown target-less shortcut is skipped\n" << list;
+  EXPECT_NE(list.find("DFNAME=Word.lnk\r\nGUBN=F/0\r\nTARGETPATH=" + Path("Office14\\WINWORD.EXE") + "\r\n"),
+            std::string::npos);
+  EXPECT_NE(list.find("TARGETPATH=C:\\Windows\\Installer\\{X}\\xlicons.exe\r\n"), std::string::npos)
+      << "not installed: kept";
+  EXPECT_NE(list.find("DFNAME=Portal.URL\r\nGUBN=F/0\r\nTARGETPATH=http://portal.example\r\nWORKDIR=\r\nARGS=\r\n"
+                      "ICON=C:\\portal.ico\r\nFPATH=Portal.URL\r\n"),
+            std::string::npos);
   EXPECT_NE(ReadBytes("Skin\\RDir\\Portal.URL").find("URL=http://portal.example"), std::string::npos);
 }
 
@@ -138,16 +108,14 @@ TEST_F(DesktopCaptureTest, TheFileListNamesShortcutFilesWithTheirSizes) {
   Write("Desktop\\b.txt", "x");
   CreateFolders(Path("Desktop\\Sub"));
   Write("Desktop\\Sub\\c.URL", "x");
-  FolderWalk walk;
-  walk.folder = walk.root = root;
-  WalkFolder(walk, false);
+  Capture(false);
   std::string list = ReadTextFile(Path("flist.txt")).value_or("");
-  EXPECT_NE(list.find("경로:" + root + "\r\n파일명:a.lnk\r\n파일사이즈:3.00 MB\r\n"), std::string::npos) << list;
+  EXPECT_NE(list.find("경로:" + Path("Desktop") + "\r\n파일명:a.lnk\r\n파일사이즈:3.00 MB\r\n"), std::string::npos) << list;
   EXPECT_NE(list.find("파일명:c.URL"), std::string::npos);
   EXPECT_EQ(list.find("b.txt"), std::string::npos);
 
-  walk.folder = Path("Missing");
-  walk.count = 0;
+  FolderWalk walk;
+  walk.folder = walk.root = Path("Missing");
   WalkFolder(walk, true);
-  EXPECT_EQ(walk.count, 0);
+  EXPECT_EQ(walk.count, 0) << "a folder that cannot be listed ends quietly";
 }

@@ -4,7 +4,8 @@
 
 #include "app/app.h"
 #include "catalog/category_sync.h"
-#include "catalog/recording_menu_list.h"
+#include "catalog/game_launchers.h"
+#include "catalog/menu_list.h"
 #include "catalog/shortcuts.h"
 #include "catalog/sponsored_icons.h"
 #include "catalog/title_set.h"
@@ -14,6 +15,16 @@
 #include "support/test_env.h"
 
 namespace {
+struct RecordingMenuList : MenuList {
+  struct Icon {
+    std::string path, title, picture;
+  };
+  std::vector<Icon> added;
+  void AddIcon(const std::string& path, const std::string& title, const std::string& picture) override {
+    added.push_back({path, title, picture});
+  }
+};
+
 class GameEntriesTest : public TesselTest {
  protected:
   const std::vector<GameEntry>& Entries() { return TheApp().GameEntries; }
@@ -21,39 +32,16 @@ class GameEntriesTest : public TesselTest {
 };
 }  // namespace
 
-TEST_F(GameEntriesTest, EntriesAreReadByKeyWithoutRegardToCaseOrBlanks) {
+TEST_F(GameEntriesTest, EntriesAreAppendedOrUpdatedInPlaceAndReadBack) {
   LoadGameEntries();
   EXPECT_EQ(Entries().size(), 1u) << "no Game.mts: slot 0 only";
 
-  Write("Game.mts",
-        "Title=stray\r\n"
-        "[스타크래프트-Best]\r\n"
-        "  TITLE = 스타크래프트 \r\n"
-        "TARGETPATH = C:\\Games\\Star\\star.exe\r\n"
-        "Args=-mode=full\r\n"
-        "Group=best\r\n"
-        "no equals sign\r\n"
-        "Colour=red\r\n"
-        "\r\n"
-        "[Naver]\nGubn=URL\rGName=Naver.Url\r\n");
-  LoadGameEntries();
-  ASSERT_EQ(Entries().size(), 3u);
-  EXPECT_EQ(Entries()[0].Title, "stray");
-  EXPECT_EQ(Entries()[1].Key, "스타크래프트-Best");
-  EXPECT_EQ(Entries()[1].Title, "스타크래프트");
-  EXPECT_EQ(Entries()[1].TargetPath, "C:\\Games\\Star\\star.exe");
-  EXPECT_EQ(Entries()[1].Args, "-mode=full");
-  EXPECT_EQ(Entries()[2].GName, "Naver.Url");
-}
-
-TEST_F(GameEntriesTest, WrittenEntriesAreAppendedOrUpdatedInPlaceAndReadBack) {
   WriteGameEntry("A-Best", "A", "A.LNK", "C:\\a\\a.exe", "C:\\a", "-x", "Best", "LNK", "C:\\a\\a.ico", true);
   WriteGameEntry("B-Online", "B", "B.URL", "http://b", "", "", "Online", "URL", "", true);
   EXPECT_EQ(ReadBytes("Game.mts"),
             "[A-Best]\r\nTitle=A\r\nGName=A.LNK\r\nTargetPath=C:\\a\\a.exe\r\nWorkDir=C:\\a\r\nArgs=-x\r\nGroup=Best\r\n"
             "Gubn=LNK\r\nIcon=C:\\a\\a.ico\r\n[B-Online]\r\nTitle=B\r\nGName=B.URL\r\nTargetPath=http://b\r\nWorkDir=\r\n"
             "Args=\r\nGroup=Online\r\nGubn=URL\r\nIcon=\r\n");
-
   WriteGameEntry("A-Best", "A", "A.LNK", "D:\\a\\a.exe", "D:\\a", "", "Best", "LNK", "", false);
   WriteGameEntry("C-Fps", "C", "C.LNK", "C:\\c.exe", "", "", "Fps", "LNK", "", false);
   LoadGameEntries();
@@ -61,48 +49,52 @@ TEST_F(GameEntriesTest, WrittenEntriesAreAppendedOrUpdatedInPlaceAndReadBack) {
   EXPECT_EQ(Entries()[1].TargetPath, "D:\\a\\a.exe");
   EXPECT_EQ(Entries()[2].Key, "B-Online");
   EXPECT_EQ(Entries()[3].Group, "Fps");
+
+  Write("Game.mts", "Title=stray\r\n[K]\r\n  TARGETPATH = C:\\a b.exe \r\n");
+  LoadGameEntries();
+  EXPECT_EQ(Entries()[0].Title, "stray") << "a line before any section";
+  EXPECT_EQ(Entries()[1].TargetPath, "C:\\a b.exe") << "as other writers leave it";
 }
 
 TEST_F(GameEntriesTest, TheLauncherTableKeepsItsSwitchesInSlotZero) {
   LoadGameLaunchers();
   ASSERT_EQ(TheApp().GameLaunchers.size(), 1u);
-  EXPECT_EQ(TheApp().GameLaunchers[0].Name, "ENV");
-  EXPECT_EQ(TheApp().GameLaunchers[0].Path, "||||||");
+  EXPECT_EQ(TheApp().GameLaunchers[0].Path, "||||||") << "no GameExe.ini";
 
   Write("GameExe.ini",
-        "[Zuzo]\r\nPath= C:\\z\\z.exe \r\nTestPath=C:\\z\r\nETitle=Star,War\r\nstate=1\r\nRank=2x\r\nGubn=1\r\nArgs=s\r\n"
-        "URL=http://z\r\n[env]\r\nGameTalk=1\r\nNCTalk=0\r\nNoFolderView=1\r\n[Other]\r\n");
+        "[Zuzo]\r\nPath= C:\\z\\z.exe \r\nstate=1\r\nRank=2x\r\n[env]\r\nGameTalk=1\r\nNCTalk=0\r\nNoFolderView=1\r\n[Other]\r\n");
   LoadGameLaunchers();
   const auto& list = TheApp().GameLaunchers;
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[0].Path, "1|0||||||1");
-  EXPECT_EQ(list[1].Name, "Zuzo");
   EXPECT_EQ(list[1].Path, "C:\\z\\z.exe");
-  EXPECT_EQ(list[1].ETitle, "Star,War");
   EXPECT_EQ(list[1].Rank, 2);
   EXPECT_EQ(list[1].State, 1);
   EXPECT_EQ(list[2].Name, "Other");
   EXPECT_EQ(list[2].State, 0);
-
-  Write("GameExe.ini", "[Zuzo]\r\nPath=x\r\n");
-  LoadGameLaunchers();
-  EXPECT_EQ(TheApp().GameLaunchers[0].Path, "||||||") << "no [ENV] section";
 }
 
 TEST_F(GameEntriesTest, SyncingACategoryCreatesOnlyTheMissingShortcutsOfThatCategory) {
+  HttpTestServer server;
+  server.Serve("/web.ico", HttpTestServer::Ok("ICON"));
   CreateFolders(Path("Bmp"));
   CreateFolders(Path("Best"));
   Write("game.exe", "program");
   Write("web.ico", "icon");
   Write("Bmp\\Web.BMP", "bitmap");
   Write("Best\\Kept.LNK", "not rewritten");
+  auto entry = [](const std::string& title, const std::string& rest) {
+    return "[" + title + "]\r\nTitle=" + title + "\r\n" + rest + "\r\n";
+  };
   Write("Game.mts",
-        "[Prog]\r\nTitle=Prog\r\nGName=Prog.LNK\r\nTargetPath=" + Path("game.exe") + "\r\nArgs=-a\r\nGroup=best\r\nGubn=lnk\r\n"
-        "[Web]\r\nTitle=Web\r\nGName=Web.url\r\nTargetPath=http://web\r\nGroup=Best\r\nGubn=URL\r\nIcon=" + Path("web.ico") + "\r\n"
-        "[NoIcon]\r\nTitle=NoIcon\r\nGName=NoIcon.url\r\nTargetPath=http://x\r\nGroup=Best\r\nGubn=URL\r\n"
-        "[Kept]\r\nTitle=Kept\r\nGName=Kept.LNK\r\nGroup=Best\r\nGubn=LNK\r\n"
-        "[Listed]\r\nTitle= listed \r\nGName=Listed.LNK\r\nTargetPath=" + Path("game.exe") + "\r\nGroup=Best\r\nGubn=LNK\r\n"
-        "[Other]\r\nTitle=Other\r\nGName=Other.LNK\r\nTargetPath=" + Path("game.exe") + "\r\nGroup=Online\r\nGubn=LNK\r\n");
+        entry("Prog", "GName=Prog.LNK\r\nTargetPath=" + Path("game.exe") + "\r\nArgs=-a\r\nGroup=best\r\nGubn=lnk") +
+            entry("Web", "GName=Web.url\r\nTargetPath=http://web\r\nGroup=Best\r\nGubn=URL\r\nIcon=" + Path("web.ico")) +
+            entry("NoIcon", "GName=NoIcon.url\r\nTargetPath=http://x\r\nGroup=Best\r\nGubn=URL") +
+            entry("Kept", "GName=Kept.LNK\r\nGroup=Best\r\nGubn=LNK") +
+            entry("Fetched", "GName=Fetched.url\r\nTargetPath=http://f\r\nGroup=Best\r\nGubn=URL\r\nIcon=" +
+                                 server.BaseUrl() + "/web.ico") +
+            entry("Listed", "GName=Listed.LNK\r\nTargetPath=" + Path("game.exe") + "\r\nGroup=Best\r\nGubn=LNK") +
+            entry("Other", "GName=Other.LNK\r\nTargetPath=" + Path("game.exe") + "\r\nGroup=Online\r\nGubn=LNK"));
   LoadGameEntries();
   ListTitle("LISTED");
   RecordingMenuList menu;
@@ -110,45 +102,23 @@ TEST_F(GameEntriesTest, SyncingACategoryCreatesOnlyTheMissingShortcutsOfThatCate
 
   EXPECT_EQ(ReadShortcut(Path("Best\\Prog.LNK")).Arguments, "-a");
   EXPECT_NE(ReadBytes("Best\\Web.url").find("URL=http://web"), std::string::npos);
-  EXPECT_FALSE(FileExists(Path("Best\\NoIcon.url")));
+  EXPECT_FALSE(FileExists(Path("Best\\NoIcon.url"))) << "a URL entry needs an icon";
   EXPECT_EQ(ReadBytes("Best\\Kept.LNK"), "not rewritten");
-  EXPECT_FALSE(FileExists(Path("Best\\Listed.LNK")));
+  EXPECT_FALSE(FileExists(Path("Best\\Listed.LNK"))) << "already listed, whatever the case";
   EXPECT_FALSE(FileExists(Path("Online\\Other.LNK")));
-
-  ASSERT_EQ(menu.added.size(), 3u);
+  ASSERT_EQ(menu.added.size(), 4u);
   EXPECT_EQ(menu.added[0].path, Path("best\\Prog.LNK"));
-  EXPECT_EQ(menu.added[1].picture, Path("Bmp\\Web.BMP"));
+  EXPECT_EQ(menu.added[1].picture, Path("Bmp\\Web.BMP")) << "the cached bitmap before the icon";
   EXPECT_EQ(menu.added[2].title, "Kept");
+  EXPECT_EQ(menu.added[3].picture, Path("Tmp\\Fetched.Ico")) << "a web icon is fetched";
+  EXPECT_EQ(ReadBytes("Tmp\\Fetched.Ico"), "ICON");
 
   SyncCategoryFolder(menu, "BEST");
-  EXPECT_EQ(menu.added.size(), 3u) << "titles listed once";
+  EXPECT_EQ(menu.added.size(), 4u) << "titles listed once";
   ClearListedTitles();  // the menu emptied its list
   SyncCategoryFolder(menu, "BEST");
-  EXPECT_EQ(menu.added.size(), 7u) << "all four with a file, Listed now created too";
+  EXPECT_EQ(menu.added.size(), 9u) << "all five with a file, Listed now created too";
   EXPECT_TRUE(FileExists(Path("Best\\Listed.LNK")));
-}
-
-TEST_F(GameEntriesTest, AWebIconIsFetchedForTheListPicture) {
-  HttpTestServer server;
-  server.Serve("/web.ico", HttpTestServer::Ok("ICON"));
-  Write("Game.mts", "[W]\r\nTitle=W\r\nGName=W.url\r\nTargetPath=http://w\r\nGroup=Fps\r\nGubn=URL\r\nIcon=" +
-                        server.BaseUrl() + "/web.ico\r\n");
-  LoadGameEntries();
-  RecordingMenuList menu;
-  SyncCategoryFolder(menu, "FPS");
-  ASSERT_EQ(menu.added.size(), 1u);
-  EXPECT_EQ(menu.added[0].picture, Path("Tmp\\W.Ico"));
-  EXPECT_EQ(ReadBytes("Tmp\\W.Ico"), "ICON");
-}
-
-TEST_F(GameEntriesTest, InstallFoldersResolveFromFoldersAndFiles) {
-  CreateFolders(Path("Game Folder"));
-  Write("Game Folder\\run.exe", "x");
-  EXPECT_EQ(ResolveInstallFolder(Path("Game Folder")), Path("Game Folder"));
-  EXPECT_EQ(ResolveInstallFolder(Path("Game Folder\\run.exe")), Path("Game Folder\\"));
-  EXPECT_EQ(ResolveInstallFolder(Path("Game Folder\\gone.exe")), "F");
-  EXPECT_EQ(ResolveInstallFolder(Path("Nowhere")), "F");
-  EXPECT_EQ(ResolveInstallFolder(""), "F");
 }
 
 TEST_F(GameEntriesTest, SponsoredIconsBecomeShortcutsOrWebIconsOnce) {
@@ -171,7 +141,7 @@ TEST_F(GameEntriesTest, SponsoredIconsBecomeShortcutsOrWebIconsOnce) {
   LoadSponsoredIcons(menu);
 
   ShortcutInfo byPath = ReadShortcut(Path("VdAd\\ByPath.LNK"));
-  EXPECT_EQ(byPath.TargetPath, Path("Installed\\Bin\\play.exe"));
+  EXPECT_EQ(byPath.TargetPath, Path("Installed\\Bin\\play.exe")) << "a missing Path1 falls back to Path2's folder";
   EXPECT_EQ(byPath.WorkingDirectory, Path("Installed\\"));
   EXPECT_EQ(byPath.IconLocation, Path("Skin\\Ico\\ByPath.Ico") + ",0");
   ShortcutInfo byRegistry = ReadShortcut(Path("VdAd\\ByRegistry.LNK"));
@@ -180,7 +150,6 @@ TEST_F(GameEntriesTest, SponsoredIconsBecomeShortcutsOrWebIconsOnce) {
   EXPECT_NE(ReadBytes("VdAd\\NotInstalled.URL").find("URL=http://fallback"), std::string::npos);
   EXPECT_NE(ReadBytes("VdAd\\Web.url").find("URL=http://web"), std::string::npos);
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "VdAd"), "0");
-
   std::vector<std::string> titles;
   for (const auto& icon : menu.added) titles.push_back(icon.title);
   EXPECT_EQ(titles, (std::vector<std::string>{"ByPath", "ByRegistry", "NotInstalled", "Web"}));

@@ -5,33 +5,54 @@
 #include <filesystem>
 
 #include "e2e/e2e_support.h"
+#include "store/files.h"
 #include "store/registry.h"
+#include "store/system_info.h"
 #include "store/text_codec.h"
 
 namespace {
 constexpr const char* kCdGame = "SOFTWARE\\Harrow\\CDGame";
-
-size_t FilesIn(const TempFolder& folder) {
-  size_t count = 0;
-  for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(Widen(folder.path()))) ++count;
-  return count;
-}
+constexpr const char* kRunOnce = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 }  // namespace
 
-TEST(Startup, RunsAsAHiddenTrayAgentUntilTheTrayUnloads) {
-  RegDeleteValue(HKEY_CURRENT_USER, kCdGame, "szDir");
+TEST(Startup, ALaterStartInATrayOnlyLayoutKeepsTheCategoryFileAndArmsTheStartupFix) {
+  std::string installed = JoinPath(GetSpecialFolder(36), "Dstartfix.exe");
+  DeleteFileW(Widen(installed).c_str());
   RegDeleteValue(HKEY_CURRENT_USER, kCdGame, "szFile");
+  std::string oldCltMgr = RegReadString(HKEY_CURRENT_USER, kTesselKey, "CltMgr");
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "CltMgr", "1");
+
   ProgramUnderTest program;
+  const TempFolder& folder = program.folder();
+  CreateFolders(folder / "Skin");
+  WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=3\r\nDeskFix=1\r\n", false, false);
+  WriteTextFile(folder / "Skin\\Dstartfix.exe", "fix-up", false, false);
+  WriteTextFile(folder / "Game.mts", "", false, true);  // not a first start
+  const std::string owners = "[인기게임]\r\nCode=BG\r\nTag=Best\r\nRank=07\r\nState=1\r\n\r\n";
+  WriteTextFile(folder / "Skin\\Vdcate.ini", owners, false, false);
   ASSERT_TRUE(program.Start());
-  HWND tray = WaitForWindow("FrmTray", program.processId());
+  ASSERT_TRUE(program.WaitUntilReady());
+
+  HWND tray = WaitForWindow("FrmTray", program.processId(), 0);
   ASSERT_NE(tray, nullptr);
-  EXPECT_EQ(GetParent(tray), nullptr);
   EXPECT_FALSE(IsWindowVisible(tray));
-
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kCdGame, "szDir"), program.folder().path());
+  for (const char* form : {"frmMain", "frmMain2", "frmMain3", "frmMain4"})
+    EXPECT_EQ(WaitForWindow(form, program.processId(), 0), nullptr) << "layout 3 has no " << form;
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kCdGame, "szDir"), folder.path());
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kCdGame, "szFile"), "TSLC.exe");
+  std::string categories = ReadTextFile(folder / "Skin\\Vdcate.ini").value_or("");
+  EXPECT_TRUE(categories.starts_with(owners)) << "kept, not replaced by the defaults";
+  EXPECT_NE(categories.find("[멀티미디어]"), std::string::npos) << "and upgraded";
 
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path());
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix"), installed + " /DESKCR");
+  EXPECT_EQ(ReadTextFile(installed), "fix-up");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout"), "5000");
   EXPECT_EQ(program.End(), 0u);
+
+  RegDeleteValue(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix");
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "CltMgr", oldCltMgr);
+  DeleteFileW(Widen(installed).c_str());
 }
 
 TEST(Startup, ASecondStartWithoutCommandLineLeavesAtOnceAndTouchesOnlyCdGame) {
@@ -43,7 +64,9 @@ TEST(Startup, ASecondStartWithoutCommandLineLeavesAtOnceAndTouchesOnlyCdGame) {
   ASSERT_TRUE(second.Start("   "));
   EXPECT_EQ(second.WaitForExit(), 0u);
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kCdGame, "szDir"), second.folder().path());
-  EXPECT_EQ(FilesIn(second.folder()), 1u) << "nothing but tslc.exe in the second program folder";
+  size_t files = 0;
+  for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(Widen(second.folder().path()))) ++files;
+  EXPECT_EQ(files, 1u) << "nothing but tslc.exe in the second program folder";
 
   EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE)) << "the first instance is undisturbed";
   EXPECT_NE(WaitForWindow("FrmTray", first.processId(), 0), nullptr);
