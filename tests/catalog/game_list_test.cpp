@@ -92,10 +92,11 @@ TEST_F(GameListTest, TheFullScanAppendsAnEntryForEveryInstalledGame) {
     Write(name, "x");
   }
   Write("cart.ini", "[Setup]\r\nDir=" + Path("Cart\\Cart.exe") + "\r\n");
-  RegWriteString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Blizzard\\Star", "InstallPath", Path("Star"));
+  RegWriteString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Blizzard\\Star", "InstallPath", Path("Star") + "\\");
+  RegWriteString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Gone", "Path", Path("Gone"));
   RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Portal", "Dir", Path("Web"));
   Write("Skin\\GameLst.ini",
-        "[1]\r\ntitle=스타크래프트\r\nganre=Best\r\nprocess=StarCraft.exe\r\ntype=LNK\r\nargs=-x\r\nicon=star.ico\r\n"
+        "[1]\r\ntitle=스타크래프트\r\nganre=Best\r\nprocess=StarCraft.exe\r\ntype=LNK\r\nargs=-x\r\nicon=a.ico, star.ico\r\n"
         "inschk=HKLM|SOFTWARE\\Blizzard\\Star|InstallPath\r\n"
         "[2]\r\ntitle=WebGame\r\nganre=Online\r\nprocess=launch.exe\r\ntype=URL\r\nurl=http://web.example\r\n"
         "inschk=HKCU|SOFTWARE\\Portal|Dir\r\n"
@@ -103,8 +104,9 @@ TEST_F(GameListTest, TheFullScanAppendsAnEntryForEveryInstalledGame) {
         "inschk=INI|" + Path("cart.ini") + "|Setup|Dir\r\n"
         "[4]\r\ntitle=ByPath\r\nganre=Fps\r\nprocess=launch.exe\r\ntype=URL\r\nurl=http://bypath\r\npath=" + Path("Web") + "\r\n"
         "[5]\r\ntitle=OneField\r\nprocess=StarCraft.exe\r\ninschk=HKLM\r\npath=" + Path("Star") + "\r\ntype=LNK\r\n"
+        "icon=a.ico,b.ico,star.ico\r\n"
         "[6]\r\ntitle=MissingIni\r\nprocess=x.exe\r\ninschk=INI|" + Path("none.ini") + "|S|K\r\n"
-        "[7]\r\ntitle=NotInstalled\r\nprocess=StarCraft.exe\r\ninschk=HKLM|SOFTWARE\\Nobody|Path\r\npath=" + Path("Cart") + "\r\n"
+        "[7]\r\ntitle=Uninstalled\r\nprocess=StarCraft.exe\r\ninschk=HKLM|SOFTWARE\\Gone|Path\r\npath=" + Path("Star") + "\r\n"
         "[8]\r\nganre=Best\r\nprocess=StarCraft.exe\r\npath=" + Path("Star") + "\r\n"
         "[9]\r\n\x01\x02\xff garbage without equals\r\n");
 
@@ -114,22 +116,16 @@ TEST_F(GameListTest, TheFullScanAppendsAnEntryForEveryInstalledGame) {
                 "\r\nWorkDir=" + Path("Star") + "\r\nArgs=-x\r\nGroup=Best\r\nGubn=LNK\r\nIcon=" + Path("Star\\star.ico") + "\r\n"),
             std::string::npos);
   const auto& entries = Entries();
-  ASSERT_EQ(entries.size(), 6u) << "no install folder, no program there, or no title: no entry";
+  ASSERT_EQ(entries.size(), 6u) << "no entry for a missing INI, a check naming a missing folder, or no title";
   EXPECT_EQ(entries[2].TargetPath, "http://web.example");
   EXPECT_EQ(entries[2].WorkDir, "");
   EXPECT_EQ(entries[3].TargetPath, Path("Cart\\Cart.exe")) << "the file the INI value names";
   EXPECT_EQ(entries[3].Icon, Path("Cart\\Cart.exe"));
   EXPECT_EQ(entries[4].TargetPath, "http://bypath") << "found through path, not a LNK";
   EXPECT_EQ(entries[5].Key, "OneField-");
-  EXPECT_EQ(entries[5].TargetPath, Path("Star\\StarCraft.exe"));
+  EXPECT_EQ(entries[5].TargetPath, Path("Star\\StarCraft.exe")) << "a check without key falls back to path";
+  EXPECT_EQ(entries[5].Icon, Path("Star\\StarCraft.exe")) << "two icon candidates at most";
   EXPECT_EQ(Reg("iconDdate"), "2026-03-05");
-
-  EXPECT_EQ(ResolveIcon(Path("Star"), "a.ico, star.ico", "StarCraft.exe", ""), Path("Star\\star.ico"));
-  EXPECT_EQ(ResolveIcon(Path("Star"), "a.ico,b.ico,star.ico", "StarCraft.exe", ""), Path("Star\\StarCraft.exe"))
-      << "two candidates at most";
-  EXPECT_EQ(ResolveIcon("C:\\x", Path("Star\\star.ico"), "StarCraft.exe", ""), Path("Star\\star.ico"));
-  EXPECT_EQ(SplitFolderAndFile(Path("Star") + "\\"), std::make_pair(Path("Star"), std::string()));
-  EXPECT_EQ(SplitFolderAndFile(Path("Star\\none.exe")), std::make_pair(std::string(), std::string()));
 }
 
 TEST_F(GameListTest, AGameListedOnCIsFoundOnD) {
