@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "catalog/clock.h"
+#include "catalog/download.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
@@ -37,6 +38,22 @@ class GameListTest : public TesselTest {
   DateTime now{2026, 3, 5, 23, 58, 0};
 };
 }  // namespace
+
+TEST_F(GameListTest, ADownloadCountsOnlyAWholeSuccessfulAnswerAndAlwaysAsksTheServer) {
+  HttpTestServer server;
+  server.Serve("/ok", HttpTestServer::Ok("first"));
+  server.Serve("/cut", HttpTestServer::Truncated("only the start"));
+  EXPECT_TRUE(DownloadUrl(server.BaseUrl() + "/ok", Path("a.txt")));
+  server.Serve("/ok", HttpTestServer::Ok("line one\r\nline two\r\n"));
+  EXPECT_TRUE(DownloadUrl(server.BaseUrl() + "/ok", Path("b.txt")));
+  EXPECT_EQ(ReadBytes("b.txt"), "line one\r\nline two\r\n") << "not a cached copy";
+
+  for (const std::string& url : {server.BaseUrl() + "/missing", server.BaseUrl() + "/cut",
+                                 HttpTestServer::RefusingBaseUrl() + "/ok"}) {
+    EXPECT_FALSE(DownloadUrl(url, Path("failed.txt"))) << url;
+    EXPECT_FALSE(FileExists(Path("failed.txt"))) << url;
+  }
+}
 
 TEST_F(GameListTest, TheGameListIsFetchedOncePerCalendarDayAndAFailureKeepsTheOldList) {
   HttpTestServer server;

@@ -15,8 +15,6 @@ class ProgramUnderTest {
  public:
   ProgramUnderTest();  // copies tslc.exe into a fresh program folder
   ~ProgramUnderTest();  // ends the process if it still runs
-  ProgramUnderTest(const ProgramUnderTest&) = delete;
-  ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
   const TempFolder& folder() const { return folder_; }
   DWORD processId() const { return process_.dwProcessId; }
