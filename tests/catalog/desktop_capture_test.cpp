@@ -69,8 +69,10 @@ TEST_F(DesktopCaptureTest, ShortcutsInternetShortcutsAndFoldersAreListedAndCopie
             std::string::npos);
   EXPECT_NE(list.find("GUBN=D/1\r\nTARGETPATH=\r\nWORKDIR=\r\nARGS=\r\nICON=\r\nDR=Deeper\r\nFPATH=Games\\Deeper\r\n"),
             std::string::npos);
-  EXPECT_NE(list.find("DR=Deeper\r\nFPATH=Games\\Deeper\\Inner.lnk\r\n"), std::string::npos);
-  EXPECT_NE(list.find("DFNAME=Inner.lnk\r\nGUBN=F/2\r\n"), std::string::npos);
+  EXPECT_NE(list.find("DFNAME=Inner.lnk\r\nGUBN=F/2\r\nTARGETPATH=" + Path("game.exe") +
+                      "\r\nWORKDIR=\r\nARGS=\r\nICON=\r\nDR=Deeper\r\nFPATH=Games\\Deeper\\Inner.lnk\r\n"),
+            std::string::npos)
+      << "DR names the second folder of the path";
   EXPECT_EQ(seen, 9) << "entries seen in the three folders walked";
 
   EXPECT_EQ(ReadShortcut(Path("Skin\\RDir\\게임.lnk")).Arguments, "-a /x");
