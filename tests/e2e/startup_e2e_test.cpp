@@ -7,26 +7,20 @@
 #include "e2e/e2e_support.h"
 #include "store/files.h"
 #include "store/registry.h"
-#include "store/system_info.h"
 #include "store/text_codec.h"
 
 namespace {
 constexpr const char* kCdGame = "SOFTWARE\\Harrow\\CDGame";
-constexpr const char* kRunOnce = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 }  // namespace
 
-TEST(Startup, ALaterStartInATrayOnlyLayoutKeepsTheCategoryFileAndArmsTheStartupFix) {
-  std::string installed = JoinPath(GetSpecialFolder(36), "Dstartfix.exe");
-  DeleteFileW(Widen(installed).c_str());
+// The start-up fix that the tray's load runs is left to the tray's and the upkeep's own tests.
+TEST(Startup, ALaterStartInATrayOnlyLayoutRunsOnlyTheTrayAndKeepsTheCategoryFile) {
   RegDeleteValue(HKEY_CURRENT_USER, kCdGame, "szFile");
-  std::string oldCltMgr = RegReadString(HKEY_CURRENT_USER, kTesselKey, "CltMgr");
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "CltMgr", "1");
 
   ProgramUnderTest program;
   const TempFolder& folder = program.folder();
   CreateFolders(folder / "Skin");
-  WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=3\r\nDeskFix=1\r\n", false, false);
-  WriteTextFile(folder / "Skin\\Dstartfix.exe", "fix-up", false, false);
+  WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=3\r\n", false, false);
   WriteTextFile(folder / "Game.mts", "", false, true);  // not a first start
   const std::string owners = "[인기게임]\r\nCode=BG\r\nTag=Best\r\nRank=07\r\nState=1\r\n\r\n";
   WriteTextFile(folder / "Skin\\Vdcate.ini", owners, false, false);
@@ -43,16 +37,7 @@ TEST(Startup, ALaterStartInATrayOnlyLayoutKeepsTheCategoryFileAndArmsTheStartupF
   std::string categories = ReadTextFile(folder / "Skin\\Vdcate.ini").value_or("");
   EXPECT_TRUE(categories.starts_with(owners)) << "kept, not replaced by the defaults";
   EXPECT_NE(categories.find("[멀티미디어]"), std::string::npos) << "and upgraded";
-
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path());
-  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix"), installed + " /DESKCR");
-  EXPECT_EQ(ReadTextFile(installed), "fix-up");
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout"), "5000");
   EXPECT_EQ(program.End(), 0u);
-
-  RegDeleteValue(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix");
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "CltMgr", oldCltMgr);
-  DeleteFileW(Widen(installed).c_str());
 }
 
 TEST(Startup, ASecondStartWithoutCommandLineLeavesAtOnceAndTouchesOnlyCdGame) {
