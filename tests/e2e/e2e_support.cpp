@@ -15,15 +15,24 @@ HWND FindOwnedWindow(HWND parent, const std::wstring& className, DWORD processId
 }
 }  // namespace
 
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
 HWND WaitForWindow(const std::string& className, DWORD processId, DWORD timeoutMs) {
   std::wstring name = Widen(className);
-  DWORD start = GetTickCount();
-  do {
-    if (HWND hwnd = FindOwnedWindow(nullptr, name, processId)) return hwnd;
-    if (HWND hwnd = FindOwnedWindow(HWND_MESSAGE, name, processId)) return hwnd;
-    Sleep(50);
-  } while (GetTickCount() - start < timeoutMs);
-  return nullptr;
+  HWND found = nullptr;
+  WaitUntil([&] {
+    found = FindOwnedWindow(nullptr, name, processId);
+    if (!found) found = FindOwnedWindow(HWND_MESSAGE, name, processId);
+    return found != nullptr;
+  }, timeoutMs);
+  return found;
 }
 
 ProgramUnderTest::ProgramUnderTest() {
@@ -50,15 +59,15 @@ bool ProgramUnderTest::Start(const std::string& arguments) {
 }
 
 bool ProgramUnderTest::WaitUntilReady(DWORD timeoutMs) {
-  DWORD start = GetTickCount();
-  do {
-    if (HANDLE ready = OpenEventW(SYNCHRONIZE, FALSE, ReadyEventName(processId()).c_str())) {
-      CloseHandle(ready);
-      return true;
+  bool ready = false;
+  WaitUntil([&] {
+    if (HANDLE event = OpenEventW(SYNCHRONIZE, FALSE, ReadyEventName(processId()).c_str())) {
+      CloseHandle(event);
+      ready = true;
     }
-    if (WaitForExit(50) != STILL_ACTIVE) return false;
-  } while (GetTickCount() - start < timeoutMs);
-  return false;
+    return ready || WaitForExit(0) != STILL_ACTIVE;
+  }, timeoutMs);
+  return ready;
 }
 
 DWORD ProgramUnderTest::WaitForExit(DWORD timeoutMs) {

@@ -3,9 +3,13 @@
 // own process, watched through its windows and the registry of the Wine prefix.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "support/test_env.h"
+
+// Asks every 50 ms until the condition holds (true) or timeoutMs have passed (false).
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // A window of the given class that belongs to the process, message-only windows included;
 // waits up to timeoutMs for it to appear. Null when it does not.

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "e2e/e2e_support.h"
 #include "menu/frm_main.h"
 #include "store/files.h"
@@ -18,15 +16,6 @@
 
 namespace {
 const std::string kRecorder = RECORDER_EXE;
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 30000) {
-  DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(50);
-  }
-  return true;
-}
 
 std::string Text(HWND hwnd) {
   wchar_t text[256] = {};
@@ -67,15 +56,16 @@ TEST(ClassicMenu, ListsTheInstalledGameStartsItAndFollowsTheAgent) {
                 false, false);
   WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=0\r\nNOTE1=첫 공지\r\n", false, false);
   ASSERT_TRUE(program.Start());
-  HWND menu = WaitForWindow("frmMain", program.processId(), 20000);
+  ASSERT_TRUE(program.WaitUntilReady(20000));
+  HWND menu = WaitForWindow("frmMain", program.processId(), 0);
   ASSERT_NE(menu, nullptr);
   HWND list = FindWindowExW(menu, nullptr, WC_LISTVIEWW, nullptr);
   auto items = [&] { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); };
-  ASSERT_TRUE(WaitUntil([&] { return items() == 1; })) << "the installed game as the first category's icon";
+  ASSERT_TRUE(WaitUntil([&] { return items() == 1; }, 30000)) << "the installed game as the first category's icon";
 
   PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
   PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
-  EXPECT_TRUE(WaitUntil([&] { return FileExists(started); }));
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(started); }, 30000));
   std::string line = ReadTextFile(started).value_or("");
   EXPECT_EQ(line.substr(0, line.find('\t')), kRecorder.substr(0, kRecorder.rfind('\\'))) << "started in its folder";
   EXPECT_NE(line.find("-level 3"), std::string::npos) << line;
@@ -112,6 +102,6 @@ TEST(ClassicMenu, ListsTheInstalledGameStartsItAndFollowsTheAgent) {
   WriteTextFile(folder / "Skin\\Vdcate.ini", table, false, false);
   EXPECT_EQ(Agent(folder, "--send frmMain 3 A1"), "3 A1\n");
   EXPECT_EQ(visibleCategories(), 7);
-  EXPECT_TRUE(WaitUntil([&] { return items() == 1; })) << "the first category is shown again";
+  EXPECT_TRUE(WaitUntil([&] { return items() == 1; }, 30000)) << "the first category is shown again";
   EXPECT_EQ(program.End(), 0u);
 }
