@@ -32,7 +32,7 @@ const char* kOldFile =
 }  // namespace
 
 TEST_F(CategoriesTest, AMissingFileGetsTheDefaultsAndOlderFilesGainTheMissingSectionsAtTheirEnd) {
-  RemoveDirectoryW(Widen(Path("Skin")).c_str());
+  ASSERT_TRUE(RemoveDirectoryW(Widen(Path("Skin")).c_str()));
   LoadCategories();
   LoadCategories();
   EXPECT_EQ(List().size(), 21u) << "the defaults, in a folder made for them, hold every section an upgrade adds";
