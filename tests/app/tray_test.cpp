@@ -90,14 +90,18 @@ TEST_F(TrayTest, LoadHidesTheCatalogFoldersAndAddsTheIconOnceAndForEveryNewTaskb
   EXPECT_EQ(icons.size(), 3u) << "the hooked menu window hands the shell's message on";
 }
 
-TEST_F(TrayTest, TipsFollowTheRecoveryModule) {
+TEST_F(TrayTest, TipsAndStatesFollowTheRecoveryModule) {
   InstallLibrary("VdRcv", "IsInstalled=1\r\nIsSuperMode=1");
   EXPECT_EQ(LoadAndTip(), "Tessel2.7.5(보호안함)");
   tray().Unload();
 
   WriteTextFile(Path("recovery-double.ini"), "[VdRcv]\r\nIsInstalled=2", false, true);
-  InstallLibrary("VdRcvrp2", "IsInstalled=1");
+  InstallLibrary("VdRcvrp2", "IsInstalled=1\r\nRecMod1=1");
   EXPECT_EQ(LoadAndTip(), "Tessel2.7.5(보호중)") << "VdRcv answering 2 is not installed";
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp2), "1|100");
+  WriteTextFile(Path("recovery-double.ini"), "[VdRcvrp2]\r\nRecMod1=7", false, true);
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp2), "7|");
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcv), "0") << "absent reads as not suspended";
 }
 
 TEST_F(TrayTest, LsrecnDecidesByItsStateAndIsFinalisedAtUnload) {
@@ -109,15 +113,6 @@ TEST_F(TrayTest, LsrecnDecidesByItsStateAndIsFinalisedAtUnload) {
   std::string calls = ReadBytes("recovery-double.log");
   EXPECT_EQ(calls.find("lsrecn Initialize"), 0u);
   EXPECT_NE(calls.find("lsrecn Finalize"), std::string::npos);
-}
-
-TEST_F(TrayTest, VdRcvrpStatesCarryTheModeCode) {
-  InstallLibrary("VdRcvrp", "IsInstalled=1\r\nRecMod1=1");
-  tray().Load();
-  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp), "1|100");
-  WriteTextFile(Path("recovery-double.ini"), "[VdRcvrp]\r\nRecMod1=7", false, true);
-  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp), "7|");
-  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcv), "0") << "absent reads as not suspended";
 }
 
 TEST_F(TrayTest, TheIconsMenuAndDoubleClickReachTheMenuWindowOfTheLayout) {

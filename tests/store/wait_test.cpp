@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 namespace {
 double NowMs() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // A thread timer whose callback runs once from inside the message loop of a wait.
