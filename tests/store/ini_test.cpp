@@ -13,61 +13,38 @@ class IniTest : public TesselTest {
 };
 }  // namespace
 
-TEST_F(IniTest, NoFileNoNameOrAnIllegalNameGiveNothingAndRaiseNothing) {
+TEST_F(IniTest, NoFileNoNameOrAnIllegalNameGiveNothing) {
   ClsINI missing = Ini(), unnamed, illegal(Path("a<b>|c?.ini"), "Main");
+  unnamed.SaveINI("a", "1");
+  illegal.SaveINI("a", "1");
   for (ClsINI* ini : {&missing, &unnamed, &illegal}) {
-    bool raised = false;
-    ini->DataRead = ini->DataWritten = [&](auto&&...) { raised = true; };
-    if (ini != &missing) ini->SaveINI("a", "1");
-    ini->DeleteKey("a");
-    ini->DeleteSection("Main");
     EXPECT_EQ(ini->OpenINI("a", "fallback"), "") << ini->filename << ": even with a default";
     EXPECT_FALSE(ini->SectionList().has_value()) << ini->filename;
     EXPECT_FALSE(ini->KeyList().has_value()) << ini->filename;
-    EXPECT_FALSE(raised) << ini->filename;
   }
 }
 
-TEST_F(IniTest, ReadsGiveTheDefaultForMissingOrEmptyValuesAndReportEachRead) {
-  WriteBytes("test.ini", "[Main]\r\nempty=\r\nset=1\r\nquoted = \"  padded  \" \r\nlong=" + std::string(1500, 'x') +
-                             "\r\n");
+TEST_F(IniTest, ReadsGiveTheDefaultForMissingOrEmptyValuesAndCutLongOnes) {
+  WriteBytes("test.ini", "[Main]\r\nempty=\r\nset=1\r\nlong=" + std::string(1500, 'x') + "\r\n");
   ClsINI ini = Ini();
-  Strings reads;
-  ini.DataRead = [&](auto&, auto& section, auto& key, auto& value) { reads.push_back(section + key + value); };
   EXPECT_EQ(ini.OpenINI("missing", "d"), "d");
   EXPECT_EQ(ini.OpenINI("empty", "d"), "d");
   EXPECT_EQ(ini.OpenINI("set", "d"), "1");
-  EXPECT_EQ(ini.OpenINI("quoted"), "  padded  ");
   EXPECT_EQ(ini.OpenINI("long"), std::string(1023, 'x')) << "values are cut to the buffer";
   ini.section = "Other";
   EXPECT_EQ(ini.OpenINI("set", "d"), "d");
-  EXPECT_EQ(reads.size(), 6u);
-  EXPECT_EQ(reads[0], "Mainmissingd") << "the read reports the default it gave";
-  EXPECT_EQ(reads[5], "Othersetd");
-
   WriteBytes("empty.ini", "");
-  EXPECT_EQ(ClsINI(Path("empty.ini"), "Main").OpenINI("a", "d"), "d") << "an empty file exists";
+  EXPECT_EQ(ClsINI(Path("empty.ini"), "Main").OpenINI("a", "d"), "d") << "an empty file is there";
 }
 
 TEST_F(IniTest, KoreanWritesGoThroughTheProfileFunctionsInTheAnsiCodePage) {
   ClsINI ini = Ini("게임");
-  Strings writes;
-  ini.DataWritten = [&](auto&, auto& section, auto& key, auto& value) { writes.push_back(section + key + value); };
   ini.SaveINI("이름", "스타");
   ini.SaveINI("이름", "스타크래프트");
-  ini.SaveINI("gone", "x=y");
-  ini.section = "Gone";
-  ini.SaveINI("c", "3");
   EXPECT_EQ(ReadBytes("test.ini").find("[\xB0\xD4\xC0\xD3]\r\n\xC0\xCC\xB8\xA7="), 0u);
-  EXPECT_EQ(writes, (Strings{"게임이름스타", "게임이름스타크래프트", "게임gonex=y", "Gonec3"}));
-
-  ini.DeleteSection("Gone");
-  ini.section = "게임";
-  EXPECT_EQ(ini.OpenINI("gone"), "x=y");
-  ini.DeleteKey("gone");
   EXPECT_EQ(ini.OpenINI("이름"), "스타크래프트");
   EXPECT_EQ(ini.SectionList(), Strings{"게임"});
-  EXPECT_EQ(ini.KeyList(), Strings{"이름"});
+  EXPECT_EQ(ini.KeyList(), Strings{"이름"}) << "the value is replaced in place";
 }
 
 TEST_F(IniTest, ListsAreReadFromTheFileItself) {
