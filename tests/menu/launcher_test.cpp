@@ -18,11 +18,10 @@ class LauncherTest : public TesselTest {
     CreateFolders(Path("Best"));
   }
   // A shortcut in Best to a file of the program folder, which is created.
-  std::string Shortcut(const std::string& name, const std::string& target, const std::string& workDir = {},
-                       const std::string& args = {}) {
+  std::string Shortcut(const std::string& name, const std::string& target, const std::string& workDir = {}) {
     WriteBytes(target, "MZ");
     std::string path = Path("Best\\" + name + ".lnk");
-    EXPECT_TRUE(WriteShortcut(path, Path(target), workDir, args, ""));
+    EXPECT_TRUE(WriteShortcut(path, Path(target), workDir, "", ""));
     return path;
   }
   void AddLauncher(const std::string& titles, const std::string& gubn, short state, const std::string& args) {
