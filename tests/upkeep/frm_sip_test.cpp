@@ -82,13 +82,14 @@ TEST_F(FrmSIpTest, TypingMovesOnAndOkChecksEachBoxInOrder) {
   EXPECT_FALSE(dialog.IsLoaded());
 }
 
-TEST_F(FrmSIpTest, TheModalDialogEndsWithItsCloseButton) {
-  bool driven = false;
+TEST_F(FrmSIpTest, TheModalDialogHoldsItsOwnerUntilItsCloseButtonEndsIt) {
+  bool shownOverADisabledOwner = false;
   SetModalDriver([&](Window& form) {
-    driven = IsWindowVisible(form.hwnd());
+    shownOverADisabledOwner = IsWindowVisible(form.hwnd()) && !IsWindowEnabled(dialog.hwnd());
     SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(FrmSIp::CButton1, BN_CLICKED), 0);
     EXPECT_FALSE(form.IsLoaded());
   });
-  ShowFrmSIp(nullptr);
-  EXPECT_TRUE(driven);
+  ShowFrmSIp(dialog.hwnd());
+  EXPECT_TRUE(shownOverADisabledOwner);
+  EXPECT_TRUE(IsWindowEnabled(dialog.hwnd())) << "the owner is given back";
 }
