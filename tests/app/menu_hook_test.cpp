@@ -19,47 +19,44 @@ class MenuHookTest : public TesselTest {
     UnhookMenuWindow();
     TesselTest::TearDown();
   }
+  void Send(UINT msg, LPARAM lParam = 0) {
+    SendMessageW(menu.hwnd(), msg, msg == WM_ACTIVATE ? WA_ACTIVE : 0, lParam);
+  }
   TestMenuWindow menu;
 };
 }  // namespace
 
 TEST_F(MenuHookTest, ShutdownQueryRunsTheUpkeepAndGoesOn) {
-  TheApp().Settings.Mouse = "1";
-  TheApp().Settings.MouseSpeed = "12";
   TheApp().Settings.KeyBoard = "1";
-  SendMessageW(menu.hwnd(), WM_QUERYENDSESSION, 0, 0);
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Mouse", "MouseSensitivity"), "12");
+  Send(WM_QUERYENDSESSION);
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardSpeed"), "31");
   EXPECT_EQ(menu.OwnCount(WM_QUERYENDSESSION), 1);
 }
 
-TEST_F(MenuHookTest, DisplayChangeResizesTheClassicWindowOrReplacesTheBanner) {
-  SendMessageW(menu.hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+TEST_F(MenuHookTest, DisplayChangesAndActivationsFollowTheLayout) {
+  Send(WM_DISPLAYCHANGE, MAKELPARAM(1024, 768));
   ShowWindow(menu.hwnd(), SW_MINIMIZE);
-  SendMessageW(menu.hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+  Send(WM_DISPLAYCHANGE, MAKELPARAM(1024, 768));  // a minimised classic window keeps its size
   TheApp().Settings.ltype = 2;
-  SendMessageW(menu.hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+  Send(WM_DISPLAYCHANGE, MAKELPARAM(1024, 768));
   EXPECT_EQ(menu.calls, (std::vector<std::string>{"Form_Size", "HidePopups", "HideSkinnedWindow",
                                                   "PlaceAtStoredPosition"}));
   EXPECT_EQ(menu.OwnCount(WM_DISPLAYCHANGE), 3);
-}
 
-TEST_F(MenuHookTest, ActivationLaysOutTheFloatingButtonsOnlyWhenTheBannerAsks) {
-  TheApp().Settings.ltype = 1;
-  ShowWindow(menu.hwnd(), SW_SHOW);
-  SendMessageW(menu.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+  menu.calls.clear();
+  ShowWindow(menu.hwnd(), SW_RESTORE);
+  Send(WM_ACTIVATE);
   menu.buttonLayoutFlag = true;
-  SendMessageW(menu.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+  Send(WM_ACTIVATE);
   TheApp().Settings.ltype = 0;
-  SendMessageW(menu.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
-  EXPECT_EQ(menu.calls, std::vector<std::string>{"LoadButton(2)"});
+  Send(WM_ACTIVATE);
+  EXPECT_EQ(menu.calls, std::vector<std::string>{"LoadButton(2)"}) << "only a skinned layout that asks for it";
 }
 
 TEST_F(MenuHookTest, UnhookingGivesTheWindowItsOwnProcedureBack) {
-  EXPECT_EQ(HookedMenuWindow(), &menu);
   UnhookMenuWindow();
   EXPECT_EQ(HookedMenuWindow(), nullptr);
-  SendMessageW(menu.hwnd(), WM_DISPLAYCHANGE, 32, 0);
+  Send(WM_DISPLAYCHANGE);
   EXPECT_TRUE(menu.calls.empty());
 
   HookMenuWindow(menu);

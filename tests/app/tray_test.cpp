@@ -16,7 +16,6 @@
 namespace {
 struct AddedIcon {
   HWND owner;
-  UINT flags, callback;
   std::string tip;
 };
 
@@ -25,7 +24,7 @@ class TrayTest : public TesselTest {
   void SetUp() override {
     TesselTest::SetUp();
     SetTrayIconObserver([this](const NOTIFYICONDATAW& record) {
-      icons.push_back({record.hWnd, record.uFlags, record.uCallbackMessage, Narrow(record.szTip)});
+      icons.push_back({record.hWnd, Narrow(record.szTip)});
       return true;
     });
     SetPopupMenuAnswerer([this](const std::vector<PopupMenuItem>& items) {
@@ -67,60 +66,42 @@ class TrayTest : public TesselTest {
 };
 }  // namespace
 
-TEST_F(TrayTest, LoadHidesTheCatalogFoldersAndReadsTheConnectionFlag) {
-  CreateDirectoryW(Widen(Path("Skin")).c_str(), nullptr);
-  CreateDirectoryW(Widen(Path("Mmorpg")).c_str(), nullptr);
-  CreateDirectoryW(Widen(Path("Other")).c_str(), nullptr);
+TEST_F(TrayTest, LoadHidesTheCatalogFoldersAndAddsTheIconOnceAndForEveryNewTaskbar) {
+  for (const char* name : {"Mmorpg", "Other"}) CreateDirectoryW(Widen(Path(name)).c_str(), nullptr);
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "VConnect", " 1 ");
   ASSERT_TRUE(tray().Load());
-
   const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  EXPECT_EQ(GetFileAttributesW(Widen(Path("Skin")).c_str()) & hiddenSystem, hiddenSystem);
   EXPECT_EQ(GetFileAttributesW(Widen(Path("Mmorpg")).c_str()) & hiddenSystem, hiddenSystem);
   EXPECT_EQ(GetFileAttributesW(Widen(Path("Other")).c_str()) & hiddenSystem, 0u);
   EXPECT_TRUE(TheApp().VConnect);
   EXPECT_EQ(FindWindowExW(HWND_MESSAGE, nullptr, L"FrmTray", nullptr), tray().hwnd()) << "message-only";
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path()) << "the start-up fix ran";
-}
 
-TEST_F(TrayTest, TheIconIsAddedOnceAndAgainForEveryNewTaskbar) {
-  tray().Load();
   EXPECT_TRUE(icons.empty()) << "not before the first tick";
   Tick();
   Tick();
   ASSERT_EQ(icons.size(), 1u);
-  EXPECT_TRUE(tray().IconShown());
   EXPECT_EQ(icons[0].owner, tray().hwnd());
-  EXPECT_EQ(icons[0].flags, 23u);
-  EXPECT_EQ(icons[0].callback, 1124u);
-  EXPECT_EQ(icons[0].tip, "Tessel 2.7.5");
-
+  EXPECT_EQ(icons[0].tip, "Tessel 2.7.5") << "no recovery module";
   SendMessageW(tray().hwnd(), TaskbarCreatedMessage(), 0, 0);
   TestMenuWindow menu;
   menu.Load();
   HookMenuWindow(menu);
   SendMessageW(menu.hwnd(), TaskbarCreatedMessage(), 0, 0);
-  ASSERT_EQ(icons.size(), 3u) << "the hooked menu window hands the shell's message on";
-  EXPECT_EQ(icons[2].tip, icons[0].tip);
+  EXPECT_EQ(icons.size(), 3u) << "the hooked menu window hands the shell's message on";
 }
 
-TEST_F(TrayTest, TheRightClickMenuWaitsForAMenuWindow) {
-  tray().Load();
-  RightClick();
-  EXPECT_TRUE(menuCaptions.empty());
-  TheApp().MenuReady = true;
-  RightClick();
-  EXPECT_EQ(menuCaptions, (std::vector<std::string>{"환경설정", "-", "정보(&A)"}));
-}
-
-TEST_F(TrayTest, TipsFollowTheRecoveryModule) {
+TEST_F(TrayTest, TipsAndStatesFollowTheRecoveryModule) {
   InstallLibrary("VdRcv", "IsInstalled=1\r\nIsSuperMode=1");
   EXPECT_EQ(LoadAndTip(), "Tessel2.7.5(보호안함)");
   tray().Unload();
 
   WriteTextFile(Path("recovery-double.ini"), "[VdRcv]\r\nIsInstalled=2", false, true);
-  InstallLibrary("VdRcvrp2", "IsInstalled=1");
+  InstallLibrary("VdRcvrp2", "IsInstalled=1\r\nRecMod1=1");
   EXPECT_EQ(LoadAndTip(), "Tessel2.7.5(보호중)") << "VdRcv answering 2 is not installed";
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp2), "1|100");
+  WriteTextFile(Path("recovery-double.ini"), "[VdRcvrp2]\r\nRecMod1=7", false, true);
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp2), "7|");
+  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcv), "0") << "absent reads as not suspended";
 }
 
 TEST_F(TrayTest, LsrecnDecidesByItsStateAndIsFinalisedAtUnload) {
@@ -134,16 +115,7 @@ TEST_F(TrayTest, LsrecnDecidesByItsStateAndIsFinalisedAtUnload) {
   EXPECT_NE(calls.find("lsrecn Finalize"), std::string::npos);
 }
 
-TEST_F(TrayTest, VdRcvrpStatesCarryTheModeCode) {
-  InstallLibrary("VdRcvrp", "IsInstalled=1\r\nRecMod1=1");
-  tray().Load();
-  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp), "1|100");
-  WriteTextFile(Path("recovery-double.ini"), "[VdRcvrp]\r\nRecMod1=7", false, true);
-  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcvrp), "7|");
-  EXPECT_EQ(ReadRecoveryState(RecoveryLibrary::VdRcv), "0") << "absent reads as not suspended";
-}
-
-TEST_F(TrayTest, DoubleClickShowsTheHiddenMenuWindowOfTheLayout) {
+TEST_F(TrayTest, TheIconsMenuAndDoubleClickReachTheMenuWindowOfTheLayout) {
   tray().Load();
   TestMenuWindow menu("frmMain");
   menu.Load();
@@ -153,19 +125,18 @@ TEST_F(TrayTest, DoubleClickShowsTheHiddenMenuWindowOfTheLayout) {
   ShowWindow(menu.hwnd(), SW_HIDE);
   SendMessageW(tray().hwnd(), kTrayCallbackMessage, 0, WM_LBUTTONDBLCLK);
   EXPECT_FALSE(IsWindowVisible(menu.hwnd())) << "layout 1 restores frmMain2";
-}
 
-TEST_F(TrayTest, TheSettingsItemMinimisesTheMenuAndAsksForTheLogin) {
-  tray().Load();
-  TheApp().MenuReady = true;
-  TheApp().LoginResult = "OK";
-  TestMenuWindow menu("frmMain");
-  menu.Load();
+  TheApp().Settings.ltype = 0;
   ShowWindow(menu.hwnd(), SW_SHOW);
   HookMenuWindow(menu);
+  TheApp().LoginResult = "OK";
   chosen = FrmTray::mnu_Setting;
   RightClick();
-  EXPECT_TRUE(IsIconic(menu.hwnd()));
+  EXPECT_TRUE(menuCaptions.empty()) << "no menu before a menu window is ready";
+  TheApp().MenuReady = true;
+  RightClick();
+  EXPECT_EQ(menuCaptions, (std::vector<std::string>{"환경설정", "-", "정보(&A)"}));
+  EXPECT_TRUE(IsIconic(menu.hwnd())) << "the settings item minimises the menu";
   EXPECT_EQ(menu.calls, (std::vector<std::string>{"HidePopups", "HideSkinnedWindow"}));
   EXPECT_EQ(TheApp().LoginResult, "");
   EXPECT_EQ(TheApp().LoginPurpose, "SE");

@@ -7,14 +7,12 @@
 #include "store/system_info.h"
 #include "store/text_codec.h"
 
-TEST(Processes, FoundByCaseInsensitiveNamePrefix) {
+TEST(Processes, FoundByCaseInsensitiveNamePrefixAndKilledWithExitCodeZero) {
   EXPECT_TRUE(IsProcessRunning("STORE_TE"));
   EXPECT_EQ(GetProcessIdByName("Store_Test.exe"), GetCurrentProcessId());
   EXPECT_FALSE(IsProcessRunning("no-such-program-here"));
   EXPECT_EQ(GetProcessIdByName("no-such-program-here"), 0u);
-}
 
-TEST(Processes, KillEndsTheProcessWithExitCodeZero) {
   std::wstring commandLine = Widen(GetSpecialFolder(37) + "\\notepad.exe");
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
@@ -23,7 +21,7 @@ TEST(Processes, KillEndsTheProcessWithExitCodeZero) {
                              &process));
   WaitForInputIdle(process.hProcess, 5000);
   KillProcess(process.dwProcessId);
-  ASSERT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
+  ASSERT_EQ(WaitForSingleObject(process.hProcess, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
   DWORD exitCode = 1;
   GetExitCodeProcess(process.hProcess, &exitCode);
   EXPECT_EQ(exitCode, 0u);

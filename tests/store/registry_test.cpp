@@ -9,6 +9,7 @@ constexpr const char* kKey = "SOFTWARE\\Orbix\\Tessel";
 
 class RegistryTest : public TesselTest {
  protected:
+  // A value as another program may leave it.
   void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
     HKEY key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Orbix\\Tessel", 0, nullptr, 0,
@@ -17,63 +18,52 @@ class RegistryTest : public TesselTest {
     RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), bytes);
     RegCloseKey(key);
   }
+  std::string Read(const char* name, const char* fallback = "d") {
+    return RegReadString(HKEY_CURRENT_USER, kKey, name, fallback);
+  }
 };
 }  // namespace
 
-TEST_F(RegistryTest, StringsRoundTrip) {
+TEST_F(RegistryTest, StringsRoundTripAndOddValuesReadAsTheDefault) {
   RegWriteString(HKEY_CURRENT_USER, kKey, "Skin", "기본 스킨");
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, "Skin"), "기본 스킨");
   RegWriteString(HKEY_CURRENT_USER, kKey, "Empty", "");
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, "Empty", "d"), "");
-}
-
-TEST_F(RegistryTest, ReadsGiveTheDefaultForMissingOrMistypedValues) {
   RegWriteDword(HKEY_CURRENT_USER, kKey, "dwNumber", 7);
-  RegWriteString(HKEY_CURRENT_USER, kKey, "Text", "7");
-  const wchar_t expand[] = L"%TEMP%";
+  const wchar_t expand[] = L"%TEMP%", embedded[] = L"first\0second", unterminated[] = {L'a', L'b', L'c'};
   SetRaw(L"Expand", REG_EXPAND_SZ, expand, sizeof(expand));
-
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, "dwNumber", "d"), "d");
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, "Expand", "d"), "d");
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, "Missing"), "");
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\Nowhere", "x", "d"), "d");
-  EXPECT_EQ(RegReadDword(HKEY_CURRENT_USER, kKey, "dwNumber", 9), 7u);
-  EXPECT_EQ(RegReadDword(HKEY_CURRENT_USER, kKey, "Text", 9), 9u);
-  EXPECT_EQ(RegReadDword(HKEY_CURRENT_USER, kKey, "Missing"), 0u);
-}
-
-TEST_F(RegistryTest, StringReadStopsAtTheFirstNul) {
-  const wchar_t embedded[] = L"first\0second";
   SetRaw(L"Embedded", REG_SZ, embedded, sizeof(embedded));
-  const wchar_t unterminated[] = {L'a', L'b', L'c'};
   SetRaw(L"Unterminated", REG_SZ, unterminated, sizeof(unterminated));
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, "Embedded"), "first");
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kKey, "Unterminated"), "abc");
+
+  EXPECT_EQ(Read("Skin"), "기본 스킨");
+  EXPECT_EQ(Read("Empty"), "");
+  EXPECT_EQ(Read("dwNumber"), "d") << "not a string";
+  EXPECT_EQ(Read("Expand"), "d") << "not a plain string";
+  EXPECT_EQ(Read("Missing", ""), "");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\Nowhere", "x", "d"), "d");
+  EXPECT_EQ(Read("Embedded"), "first") << "up to the first NUL";
+  EXPECT_EQ(Read("Unterminated"), "abc");
+  EXPECT_EQ(RegReadDword(HKEY_CURRENT_USER, kKey, "dwNumber", 9), 7u);
+  EXPECT_EQ(RegReadDword(HKEY_CURRENT_USER, kKey, "Skin", 9), 9u) << "not a number";
 }
 
-TEST_F(RegistryTest, DeleteValueRemovesItAndCreatesAMissingKey) {
-  RegWriteString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Harrow\\CDGame", "szDir", "C:\\x");
-  RegDeleteValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Harrow\\CDGame", "szDir");
-  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Harrow\\CDGame", "szDir", "gone"), "gone");
+TEST_F(RegistryTest, DeletingCreatesAMissingKeyAndListsStopAtAnOversizedValue) {
+  RegWriteString(HKEY_CURRENT_USER, kKey, "szDir", "C:\\x");
+  RegDeleteValue(HKEY_CURRENT_USER, kKey, "szDir");
+  EXPECT_EQ(Read("szDir", "gone"), "gone");
+  EXPECT_TRUE(RegListValues(HKEY_CURRENT_USER, "SOFTWARE\\Fresh").empty());
   RegDeleteValue(HKEY_CURRENT_USER, "SOFTWARE\\Fresh", "x");
   HKEY key;
   EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Fresh", 0, KEY_READ | KEY_WOW64_32KEY, &key), ERROR_SUCCESS);
   RegCloseKey(key);
-}
 
-TEST_F(RegistryTest, ListValuesInOrderAndStopsAtAnOversizedValue) {
-  EXPECT_TRUE(RegListValues(HKEY_CURRENT_USER, kKey).empty());
   // Names in creation order are also in name order: Wine enumerates by name, Windows by creation.
   RegWriteString(HKEY_CURRENT_USER, kKey, "a-first", "1");
   RegWriteDword(HKEY_CURRENT_USER, kKey, "b-second", 2);
   RegWriteString(HKEY_CURRENT_USER, kKey, "c-big", std::string(2500, 'x'));  // 5000 bytes as UTF-16
   RegWriteString(HKEY_CURRENT_USER, kKey, "d-after", "3");
-
   auto values = RegListValues(HKEY_CURRENT_USER, kKey);
   ASSERT_EQ(values.size(), 2u);
   EXPECT_EQ(values[0].name, "a-first");
   EXPECT_EQ(values[0].type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(values[1].name, "b-second");
   EXPECT_EQ(values[1].type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_TRUE(RegListValues(HKEY_CURRENT_USER, "SOFTWARE\\Nowhere").empty());
 }

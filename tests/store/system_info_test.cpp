@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
@@ -12,29 +11,19 @@
 
 using SystemInfoTest = TesselTest;
 
-TEST(SystemFolders, ComeFromTheSystemUnlessStoodIn) {
-  EXPECT_TRUE(FolderExists(GetWindowsFolder()));
-  std::string system = GetSpecialFolder(37);
-  EXPECT_TRUE(FolderExists(system)) << system;
-  EXPECT_EQ(GetSpecialFolder(0x7ff0), "");
-
-  OverrideSpecialFolder(25, "C:\\stand-in");
-  EXPECT_EQ(GetSpecialFolder(25), "C:\\stand-in");
-  OverrideSpecialFolder(25, "");
-  EXPECT_NE(GetSpecialFolder(25), "C:\\stand-in");
-}
-
 TEST_F(SystemInfoTest, GameDataFolderIsTheRegisteredFolderOnlyWhenGameMtsIsThere) {
-  EXPECT_EQ(GetGameDataFolder(), folder.path());
-
   TempFolder data;
   RegWriteString(HKEY_CURRENT_USER, "Software\\Harrow\\Game", "szPath", "  " + data.path() + " ");
   EXPECT_EQ(GetGameDataFolder(), folder.path()) << "no Game.mts there yet";
-
   CreateDirectoryW(Widen(data / "Game.mts").c_str(), nullptr);
   EXPECT_EQ(GetGameDataFolder(), folder.path()) << "a folder named Game.mts is no file";
   RemoveDirectoryW(Widen(data / "Game.mts").c_str());
-
   WriteTextFile(data / "Game.mts", "", false, true);
-  EXPECT_EQ(GetGameDataFolder(), data.path());
+  EXPECT_EQ(GetGameDataFolder(), data.path()) << "trimmed";
+
+  EXPECT_EQ(GetSpecialFolder(0x7ff0), "") << "no such special folder";
+  OverrideSpecialFolder(25, "C:\\stand-in");
+  EXPECT_EQ(GetSpecialFolder(25), "C:\\stand-in");
+  OverrideSpecialFolder(25, "");
+  EXPECT_NE(GetSpecialFolder(25), "C:\\stand-in") << "the stand-in is removed";
 }

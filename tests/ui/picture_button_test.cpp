@@ -8,67 +8,58 @@
 #include "ui/window.h"
 
 namespace {
-const std::string kData = TESSEL_IMAGE_DATA;
+using State = PictureButton::State;
 
-class ParentForm : public Window {
- public:
-  ParentForm() : Window("frmButtons") {}
-  std::vector<int> clicks;
-
+// The fixture is the button's parent form and keeps its clicks.
+class PictureButtonTest : public TesselTest, public Window {
  protected:
+  PictureButtonTest() : Window("frmButtons") {}
+  void SetUp() override {
+    TesselTest::SetUp();
+    ASSERT_TRUE(Load());
+    ASSERT_TRUE(button.Create(hwnd(), 42, 0, 0, 40, 20));
+  }
   void OnCommand(int id, int code, HWND) override {
     if (code == BN_CLICKED) clicks.push_back(id);
   }
-};
-
-LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
-
-class PictureButtonTest : public TesselTest {
- protected:
-  void SetUp() override {
-    TesselTest::SetUp();
-    ASSERT_TRUE(parent.Load());
-    ASSERT_TRUE(button.Create(parent.hwnd(), 42, 0, 0, 40, 20));
+  void Mouse(UINT msg, int x) {
+    SendMessageW(button.hwnd(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, 5));
   }
-  ParentForm parent;
   PictureButton button;
+  std::vector<int> clicks;
 };
 }  // namespace
 
 TEST_F(PictureButtonTest, AClickIsAPressAndReleaseInsideTheButton) {
-  SendMessageW(button.hwnd(), WM_MOUSEMOVE, 0, At(5, 5));
-  EXPECT_EQ(button.state(), PictureButton::State::Hover);
-  SendMessageW(button.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-  EXPECT_EQ(button.state(), PictureButton::State::Pressed);
-  SendMessageW(button.hwnd(), WM_LBUTTONUP, 0, At(5, 5));
-  EXPECT_EQ(parent.clicks, std::vector<int>{42});
-  EXPECT_EQ(button.state(), PictureButton::State::Hover);
+  Mouse(WM_MOUSEMOVE, 5);
+  EXPECT_EQ(button.state(), State::Hover);
+  Mouse(WM_LBUTTONDOWN, 5);
+  EXPECT_EQ(button.state(), State::Pressed);
+  Mouse(WM_LBUTTONUP, 5);
+  EXPECT_EQ(clicks, std::vector<int>{42});
+  EXPECT_EQ(button.state(), State::Hover);
 
-  SendMessageW(button.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-  SendMessageW(button.hwnd(), WM_LBUTTONUP, 0, At(100, 5));
-  EXPECT_EQ(parent.clicks.size(), 1u) << "releasing outside is no click";
-  EXPECT_EQ(button.state(), PictureButton::State::Normal);
-  SendMessageW(button.hwnd(), WM_LBUTTONUP, 0, At(5, 5));
-  EXPECT_EQ(parent.clicks.size(), 1u) << "a release without a press is no click";
-}
-
-TEST_F(PictureButtonTest, LeavingRestoresTheNormalPicture) {
-  SendMessageW(button.hwnd(), WM_MOUSEMOVE, 0, At(5, 5));
+  Mouse(WM_LBUTTONDOWN, 5);
+  Mouse(WM_LBUTTONUP, 100);
+  EXPECT_EQ(button.state(), State::Normal);
+  Mouse(WM_LBUTTONUP, 5);
+  EXPECT_EQ(clicks.size(), 1u) << "neither a release outside nor one without a press is a click";
+  Mouse(WM_MOUSEMOVE, 5);
   SendMessageW(button.hwnd(), WM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(button.state(), PictureButton::State::Normal);
+  EXPECT_EQ(button.state(), State::Normal) << "leaving";
 }
 
 TEST_F(PictureButtonTest, MissingStatePicturesFallBackAndBadFilesLeaveNone) {
-  button.SetPicture(PictureButton::State::Normal, kData + "\\tile.bmp");
-  button.SetPicture(PictureButton::State::Hover, kData + "\\missing.jpg");
-  const Picture& normal = button.PictureFor(PictureButton::State::Normal);
+  const std::string data = TESSEL_IMAGE_DATA;
+  button.SetPicture(State::Normal, data + "\\tile.bmp");
+  button.SetPicture(State::Hover, data + "\\missing.jpg");
+  const Picture& normal = button.PictureFor(State::Normal);
   ASSERT_TRUE(normal);
-  EXPECT_EQ(&button.PictureFor(PictureButton::State::Hover), &normal);
-  EXPECT_EQ(&button.PictureFor(PictureButton::State::Pressed), &normal);
+  EXPECT_EQ(&button.PictureFor(State::Pressed), &normal) << "pressed falls back to hover, hover to normal";
 
-  button.SetPicture(PictureButton::State::Hover, kData + "\\tile.gif");
-  EXPECT_EQ(button.PictureFor(PictureButton::State::Pressed).width(), 3);
-  button.SetPicture(PictureButton::State::Normal, kData + "\\damaged.png");
-  EXPECT_FALSE(button.PictureFor(PictureButton::State::Normal));
+  button.SetPicture(State::Hover, data + "\\tile.gif");
+  EXPECT_EQ(button.PictureFor(State::Pressed).width(), 3) << "a picture set after a first read is read anew";
+  button.SetPicture(State::Normal, data + "\\damaged.png");
+  EXPECT_FALSE(button.PictureFor(State::Normal));
   UpdateWindow(button.hwnd());  // painting without a picture must not fail
 }

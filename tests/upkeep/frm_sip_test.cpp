@@ -11,100 +11,85 @@
 namespace {
 class FrmSIpTest : public TesselTest {
  protected:
+  void SetUp() override {
+    TesselTest::SetUp();
+    RegWriteString(HKEY_CURRENT_USER, kTesselKey, "SvrIP", "10.1.2.3.99");
+    TheApp().LoginPurpose = "SE";
+    ASSERT_TRUE(dialog.Load());
+  }
   void TearDown() override {
     SetModalDriver(nullptr);
     TesselTest::TearDown();
   }
-  void Type(HWND box, const std::string& text) {
-    SetWindowTextW(box, L"");
-    for (wchar_t c : Widen(text)) SendMessageW(box, WM_CHAR, c, 0);
+  void Type(int box, const std::string& text) {
+    SetWindowTextW(dialog.Box(box), L"");
+    for (wchar_t c : Widen(text)) SendMessageW(dialog.Box(box), WM_CHAR, c, 0);
   }
-  void Click(FrmSIp& dialog, int id) {
-    SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog.hwnd(), id)));
-  }
-  void Fill(FrmSIp& dialog, std::initializer_list<const char*> texts) {
-    int i = 0;
-    for (const char* text : texts) SetWindowTextW(dialog.Box(i++), Widen(text).c_str());
-  }
+  void Click(int id) { SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
   std::string Stored() { return RegReadString(HKEY_CURRENT_USER, kTesselKey, "SvrIP", "none"); }
+  FrmSIp dialog;
 };
 }  // namespace
 
-TEST_F(FrmSIpTest, TheStoredAddressFillsTheBoxes) {
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "SvrIP", "10.1.2.3.99");
-  TheApp().LoginPurpose = "SE";
-  FrmSIp dialog;
-  ASSERT_TRUE(dialog.Load());
+TEST_F(FrmSIpTest, TheStoredAddressFillsTheBoxesAndResetAsksBeforeClearingIt) {
   EXPECT_EQ(TheApp().LoginPurpose, "");
   EXPECT_EQ(dialog.BoxText(0), "10");
   EXPECT_EQ(dialog.BoxText(3), "3") << "extra parts are ignored";
+  boxes.answers = {IDCANCEL};
+  Click(FrmSIp::Command1);
+  EXPECT_EQ(Stored(), "10.1.2.3.99");
+  EXPECT_EQ(boxes.shown[0].flags, static_cast<unsigned>(MB_OKCANCEL | MB_ICONQUESTION));
+  Click(FrmSIp::Command1);
+  EXPECT_EQ(Stored(), "*");
+  EXPECT_EQ(dialog.BoxText(0), "");
+  EXPECT_EQ(TheApp().LoginPurpose, "OK");
 
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "SvrIP", "*");
-  FrmSIp unset;
-  unset.Load();
-  EXPECT_EQ(unset.BoxText(0), "");
+  FrmSIp reopened;
+  reopened.Load();
+  EXPECT_EQ(reopened.BoxText(0), "") << "* is no address";
 }
 
-TEST_F(FrmSIpTest, TypingAThirdCharacterOrRightArrowAtTheEndMovesOn) {
-  FrmSIp dialog;
-  dialog.Load();
+TEST_F(FrmSIpTest, TypingMovesOnAndOkChecksEachBoxInOrder) {
   SetFocus(dialog.Box(0));
-  Type(dialog.Box(0), "192");
-  EXPECT_EQ(GetFocus(), dialog.Box(1));
-  Type(dialog.Box(1), "16");
+  Type(0, "192");
+  EXPECT_EQ(GetFocus(), dialog.Box(1)) << "a third character moves on";
+  Type(1, "16");
   EXPECT_EQ(GetFocus(), dialog.Box(1));
   SendMessageW(dialog.Box(1), EM_SETSEL, 2, 2);
   SendMessageW(dialog.Box(1), WM_KEYDOWN, VK_RIGHT, 0);
-  EXPECT_EQ(GetFocus(), dialog.Box(2));
-  Type(dialog.Box(3), "255");
+  EXPECT_EQ(GetFocus(), dialog.Box(2)) << "so does the right arrow at the end";
+  Type(3, "255");
   EXPECT_EQ(dialog.BoxText(3), "255") << "the last box keeps the focus";
-}
 
-TEST_F(FrmSIpTest, OkChecksEachBoxInOrder) {
-  FrmSIp dialog;
-  dialog.Load();
-  Fill(dialog, {"10", " ", "256", "1"});
-  Click(dialog, FrmSIp::cmdGAdd);
-  Fill(dialog, {"10", "0", "256", "1"});
-  Click(dialog, FrmSIp::cmdGAdd);
+  for (const char* second : {" ", "16"}) {
+    Type(1, second);
+    Type(2, "256");
+    Click(FrmSIp::cmdGAdd);
+  }
   ASSERT_EQ(boxes.shown.size(), 2u);
-  EXPECT_EQ(boxes.shown[0].text, "IP주소가 제대로 입력되지 않았습니다1!");
+  EXPECT_EQ(boxes.shown[0].text, "IP주소가 제대로 입력되지 않았습니다1!") << "the blank second box first";
+  EXPECT_EQ(boxes.shown[0].caption, "Tessel");
   EXPECT_EQ(boxes.shown[0].flags, static_cast<unsigned>(MB_OK | MB_ICONEXCLAMATION));
   EXPECT_EQ(boxes.shown[1].text, "0 ~ 255 사이의 값을 입력하세요!!");
   EXPECT_EQ(GetFocus(), dialog.Box(2));
-  EXPECT_EQ(Stored(), "none");
+  EXPECT_EQ(Stored(), "10.1.2.3.99");
   EXPECT_TRUE(dialog.IsLoaded());
 
-  Fill(dialog, {"10", "0", "255", "1"});
-  Click(dialog, FrmSIp::cmdGAdd);
-  EXPECT_EQ(Stored(), "10.0.255.1");
-  EXPECT_EQ(boxes.shown.back().text, "서버 IP설정 완료!!");
+  Type(2, "0");
+  Click(FrmSIp::cmdGAdd);
+  EXPECT_EQ(Stored(), "192.16.0.255");
   EXPECT_EQ(TheApp().LoginPurpose, "OK");
   EXPECT_FALSE(dialog.IsLoaded());
 }
 
-TEST_F(FrmSIpTest, ResetAsksFirstThenClearsTheAddress) {
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "SvrIP", "10.0.0.2");
-  FrmSIp dialog;
-  dialog.Load();
-  boxes.answers = {IDCANCEL};
-  Click(dialog, FrmSIp::Command1);
-  EXPECT_EQ(Stored(), "10.0.0.2");
-  Click(dialog, FrmSIp::Command1);
-  EXPECT_EQ(Stored(), "*");
-  EXPECT_EQ(dialog.BoxText(0), "");
-  EXPECT_EQ(boxes.shown.back().text, "서버 IP설정 초기화 완료!!");
-  EXPECT_EQ(TheApp().LoginPurpose, "OK");
-}
-
-TEST_F(FrmSIpTest, TheModalDialogEndsWithItsCloseButton) {
-  bool driven = false;
+TEST_F(FrmSIpTest, TheModalDialogHoldsItsOwnerUntilItsCloseButtonEndsIt) {
+  bool shownOverADisabledOwner = false;
   SetModalDriver([&](Window& form) {
-    driven = IsWindowVisible(form.hwnd());
+    shownOverADisabledOwner = IsWindowVisible(form.hwnd()) && !IsWindowEnabled(dialog.hwnd());
     SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(FrmSIp::CButton1, BN_CLICKED), 0);
     EXPECT_FALSE(form.IsLoaded());
   });
-  ShowFrmSIp(nullptr);
-  EXPECT_TRUE(driven);
-  EXPECT_EQ(TheApp().LoginPurpose, "");
+  ShowFrmSIp(dialog.hwnd());
+  EXPECT_TRUE(shownOverADisabledOwner);
+  EXPECT_TRUE(IsWindowEnabled(dialog.hwnd())) << "the owner is given back";
 }

@@ -8,7 +8,6 @@
 #include "store/system_info.h"
 #include "store/text_codec.h"
 #include "support/test_env.h"
-#include "upkeep/display_settings.h"
 
 namespace {
 constexpr const char* kRunOnce = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
@@ -31,31 +30,23 @@ class PcUpkeepTest : public TesselTest {
 };
 }  // namespace
 
-TEST_F(PcUpkeepTest, StartupFixHandsAFixedDesktopToTheFixUpProgram) {
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "CltMgr", "1");
+TEST_F(PcUpkeepTest, StartupFixArmsTheFixUpProgramOnlyForAManagedFixedDesktop) {
+  RegWriteString(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix", "old");
+  TheApp().DstartfixActive = true;
   TheApp().Settings.DeskFix = "1";
   StartupFix();
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path());
-  EXPECT_EQ(ReadTextFile(windows / "Dstartfix.exe"), "fix-up");
-  EXPECT_EQ(RunOnceValue(), (windows / "Dstartfix.exe") + " /DESKCR");
-  EXPECT_TRUE(TheApp().DstartfixActive);
+  EXPECT_EQ(RunOnceValue(), "none") << "CltMgr is not 1";
+  EXPECT_FALSE(TheApp().DstartfixActive);
+  EXPECT_FALSE(FileExists(windows / "Dstartfix.exe"));
 
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "CltMgr", "1");
   TheApp().Settings.DeskFix = "0";
   TheApp().Settings.DelOption = "3";
   WriteTextFile(windows / "Dstartfix.exe", "installed", false, false);
   StartupFix();
+  EXPECT_EQ(RunOnceValue(), (windows / "Dstartfix.exe") + " /DESKCR") << "a desktop cleaned at shutdown";
   EXPECT_EQ(ReadTextFile(windows / "Dstartfix.exe"), "installed") << "an installed copy is kept";
   EXPECT_TRUE(TheApp().DstartfixActive);
-}
-
-TEST_F(PcUpkeepTest, StartupFixWithdrawsTheRunOnceValueOtherwise) {
-  RegWriteString(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix", "old");
-  TheApp().DstartfixActive = true;
-  TheApp().Settings.DeskFix = "1";  // but CltMgr is not "1"
-  StartupFix();
-  EXPECT_EQ(RunOnceValue(), "none");
-  EXPECT_FALSE(TheApp().DstartfixActive);
-  EXPECT_FALSE(FileExists(windows / "Dstartfix.exe"));
 }
 
 TEST_F(PcUpkeepTest, RunningNetworkToolsHandTheDesktopToTheFixUpProgram) {
@@ -79,6 +70,7 @@ TEST_F(PcUpkeepTest, RunningNetworkToolsHandTheDesktopToTheFixUpProgram) {
 
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "CltMgr"), "1");
   EXPECT_EQ(RunOnceValue(), (windows / "Dstartfix.exe") + " /DESKCR");
+  EXPECT_EQ(ReadTextFile(windows / "Dstartfix.exe"), "fix-up") << "the shipped copy is installed";
   EXPECT_TRUE(TheApp().DstartfixActive);
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path());
 }
@@ -87,26 +79,22 @@ TEST_F(PcUpkeepTest, ShutdownTimeoutsReplaceTheProfileUnloadTimeout) {
   const char* policies = "SOFTWARE\\Policies\\Microsoft\\Windows\\System";
   RegWriteString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "60");
   ApplyShutdownTimeouts();
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout"), "5000");
   EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "gone"), "gone");
 }
 
 TEST_F(PcUpkeepTest, InputValuesAreWrittenOnlyWhenSwitchedOn) {
-  TheApp().Settings.KeyBoard = "1";
   TheApp().Settings.KeyBoardDelay = "2";
+  TheApp().Settings.MouseSpeed = "12";
   ApplyInputSettings();
-  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardDelay"), "2");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardDelay", "none"), "none");
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Mouse", "MouseSensitivity", "none"), "none");
-}
 
-TEST_F(PcUpkeepTest, ShutdownUpkeepAppliesTheWantedDisplayMode) {
-  std::vector<std::string> changed;
-  SetDisplaySystem({[&](const DisplayMode& mode) { changed.push_back(mode.text); return 0L; }, nullptr});
-  TheApp().DisplayModesFilled = true;
-  TheApp().DisplayModes = {{1024, 768, 32, 60, "1024×768,32bit,60Hz"}};
-  ShutdownUpkeep();
-  TheApp().Settings.DisplayOption = "1";
-  ShutdownUpkeep();
-  SetDisplaySystem({});
-  EXPECT_EQ(changed, std::vector<std::string>{"1024×768,32bit,60Hz"});
+  // The mouse speed really changes through the system: it is put back afterwards.
+  UINT speed = 10;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0));
+  TheApp().Settings.KeyBoard = TheApp().Settings.Mouse = "1";
+  ApplyInputSettings();
+  SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(speed)), 0);
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardDelay"), "2");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Mouse", "MouseSensitivity"), "12");
 }
