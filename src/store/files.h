@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-// True when a directory listing of the path finds an entry of any attribute (folders included).
+// True when the path names a file or a folder.
 bool PathExists(const std::string& path);
 // True when the path exists and is not a folder; any error (illegal characters too) reads as false.
 bool FileExists(const std::string& path);

@@ -61,3 +61,23 @@ TEST_F(IniTest, ListsAreReadFromTheFileItself) {
   EXPECT_EQ(garbage.SectionList()->size(), 1u);
   EXPECT_EQ(garbage.OpenINI("missing", "d"), "d");
 }
+
+TEST_F(IniTest, EventsFollowSuccessfulCallsAndDeletionsRemoveWhatTheyName) {
+  ClsINI ini = Ini();
+  std::vector<std::string> events;
+  ini.DataWritten = [&](auto&, auto& s, auto& k, auto& v) { events.push_back("W " + s + " " + k + "=" + v); };
+  ini.DataRead = [&](auto&, auto& s, auto& k, auto& v) { events.push_back("R " + s + " " + k + "=" + v); };
+  EXPECT_EQ(ini.OpenINI("a", "d"), "");
+  ini.SaveINI("a", "1");
+  ini.SaveINI("b", "2");
+  EXPECT_EQ(ini.OpenINI("missing", "d"), "d");
+  EXPECT_EQ(events, (Strings{"W Main a=1", "W Main b=2", "R Main missing=d"})) << "no read event without a file";
+
+  ini.section = "Gone";
+  ini.SaveINI("c", "3");
+  ini.section = "Main";
+  ini.DeleteKey("a");
+  ini.DeleteSection("Gone");
+  EXPECT_EQ(ini.SectionList(), Strings{"Main"});
+  EXPECT_EQ(ini.KeyList(), Strings{"b"});
+}
