@@ -9,33 +9,16 @@
 #include "png_builder.h"
 #include "skin/picture_box.h"
 #include "support/test_env.h"
-#include "ui/window.h"
 
 namespace {
-class Host : public Window {
- public:
-  Host() : Window("frmPngHost") {}
-
- protected:
-  WindowOptions Options() const override {
-    WindowOptions options;
-    options.style = WS_POPUP;
-    options.x = options.y = 0, options.width = options.height = 200;
-    return options;
-  }
-};
-
 class LoadPngTest : public TesselTest {
  protected:
-  void SetUp() override {
-    TesselTest::SetUp();
-    ASSERT_TRUE(host.Load());
-  }
+  ~LoadPngTest() override { DestroyWindow(host); }
 
   // A picture box filled with one colour.
   std::unique_ptr<PictureBox> Box(int x, int y, int width, int height, COLORREF fill, bool border = false) {
     auto box = std::make_unique<PictureBox>();
-    EXPECT_TRUE(box->Create(host.hwnd(), x, y, width, height, border, fill));
+    EXPECT_TRUE(box->Create(host, x, y, width, height, border, fill));
     return box;
   }
 
@@ -44,7 +27,7 @@ class LoadPngTest : public TesselTest {
     return Path(name);
   }
 
-  Host host;
+  HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
 };
 
 COLORREF At(const PictureBox& box, int x, int y) { return GetPixel(box.Image(), x, y) & 0xFFFFFF; }
