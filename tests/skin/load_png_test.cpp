@@ -80,8 +80,6 @@ TEST_F(LoadPngTest, FailuresLeaveTheTargetUntouchedAPictureResizesItWithItsBorde
   ASSERT_GT(border, 0);
   LoadPNG png;
   png.PicBox(box.get());
-  png.OpenPNG(File("bad.png", "P" + SimplePng(3, 1, 8, 6, kSoftRow).substr(1)));
-  EXPECT_EQ(png.ErrorNumber(), 1) << "no signature";
   png.OpenPNG(File("short.png", SimplePng(3, 9, 8, 6, kSoftRow)));
   EXPECT_EQ(png.Height(), 9) << "header read, picture abandoned";
   png.OpenPNG(Path("missing.png"));
