@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "png_decode.h"
@@ -15,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 struct Reference {
-  int width = 0, height = 0;
+  size_t width = 0, height = 0;
   std::vector<uint8_t> rgba;
 };
 
@@ -37,24 +38,22 @@ std::optional<Reference> ReadWithLibpng(const fs::path& path) {
     png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    reference.width = static_cast<int>(png_get_image_width(png, info));
-    reference.height = static_cast<int>(png_get_image_height(png, info));
-    reference.rgba.resize(static_cast<size_t>(reference.width) * reference.height * 4);
-    for (int y = 0; y < reference.height; ++y) rows.push_back(reference.rgba.data() + y * reference.width * 4);
+    reference.width = png_get_image_width(png, info);
+    reference.height = png_get_image_height(png, info);
+    reference.rgba.resize(reference.width * reference.height * 4);
+    for (size_t y = 0; y < reference.height; ++y) rows.push_back(reference.rgba.data() + y * reference.width * 4);
     png_read_image(png, rows.data());
     png_read_end(png, nullptr);
     ok = true;
   }
   png_destroy_read_struct(&png, &info, nullptr);
   std::fclose(file);
-  if (!ok) return std::nullopt;
-  return reference;
+  return ok ? std::optional(std::move(reference)) : std::nullopt;
 }
 
 std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;
-  bytes << in.rdbuf();
+  bytes << std::ifstream(path, std::ios::binary).rdbuf();
   return bytes.str();
 }
 
@@ -78,27 +77,31 @@ std::vector<uint8_t> RgbOf(const PngBitmap& bitmap) {
   return rgb;
 }
 
-bool IgnoresItsPalette(const PngFile& file) {
-  return file.header.ColorType == 3 && file.header.Bitdepht == 1 && file.palette.size() != 6;
+// Calls `check` with the path and name of each suite image, the corrupt ones (named x...) or the others.
+template <class Check>
+int ForEachImage(bool corrupt, Check check) {
+  int count = 0;
+  for (const auto& entry : fs::directory_iterator(PNGSUITE_DIR)) {
+    const std::string name = entry.path().filename().string();
+    if ((name[0] == 'x') != corrupt || entry.path().extension() != ".png") continue;
+    SCOPED_TRACE(name);
+    check(entry.path(), name);
+    ++count;
+  }
+  return count;
 }
-
-fs::path SuiteFolder() { return PNGSUITE_DIR; }
 }  // namespace
 
 TEST(PngConformance, EveryValidImageDecodesToLibpngsPixels) {
-  if (!fs::is_directory(SuiteFolder())) GTEST_SKIP() << "no conformance suite at " << SuiteFolder();
-  int compared = 0;
-  for (const auto& entry : fs::directory_iterator(SuiteFolder())) {
-    const std::string name = entry.path().filename().string();
-    if (name[0] == 'x' || entry.path().extension() != ".png") continue;
-    SCOPED_TRACE(name);
-    const auto reference = ReadWithLibpng(entry.path());
+  if (!fs::is_directory(PNGSUITE_DIR)) GTEST_SKIP() << "no conformance suite at " << PNGSUITE_DIR;
+  const int compared = ForEachImage(false, [](const fs::path& path, const std::string&) {
+    const auto reference = ReadWithLibpng(path);
     ASSERT_TRUE(reference) << "libpng refuses a valid image";
-    const DecodedPng ours = DecodePng(ReadAll(entry.path()));
+    const DecodedPng ours = DecodePng(ReadAll(path));
     ASSERT_EQ(ours.file.ErrorNumber, 0);
     ASSERT_TRUE(ours.pixels) << "abandoned";
-    ASSERT_EQ(ours.pixels->width, reference->width);
-    ASSERT_EQ(ours.pixels->height, reference->height);
+    ASSERT_EQ(size_t(ours.pixels->width), reference->width);
+    ASSERT_EQ(size_t(ours.pixels->height), reference->height);
 
     const Bytes bgra = ToBgra(ours.file, *ours.pixels);
     std::vector<uint8_t> rgba(bgra.size()), rgb;
@@ -106,8 +109,11 @@ TEST(PngConformance, EveryValidImageDecodesToLibpngsPixels) {
       rgba[i] = bgra[i + 2], rgba[i + 1] = bgra[i + 1], rgba[i + 2] = bgra[i], rgba[i + 3] = bgra[i + 3];
       rgb.insert(rgb.end(), {reference->rgba[i], reference->rgba[i + 1], reference->rgba[i + 2]});
     }
-    const std::vector<uint8_t> drawn = RgbOf(ToBitmap(ours.file, *ours.pixels, {}, {}));
-    if (IgnoresItsPalette(ours.file)) {
+    const PngBitmap bitmap = ToBitmap(ours.file, *ours.pixels, {}, {});
+    EXPECT_TRUE((std::set{1, 4, 8, 24, 32}.count(bitmap.bitCount))) << "no bitmap of " << bitmap.bitCount << " bits";
+    EXPECT_EQ(bitmap.stride % 4, 0u) << "bitmap rows are whole 4-byte words";
+    const std::vector<uint8_t> drawn = RgbOf(bitmap);
+    if (ours.file.header.ColorType == 3 && ours.file.header.Bitdepht == 1 && ours.file.palette.size() != 6) {
       // Our 1-bit rule: a PLTE of other than two colours gives way to black and white.
       for (size_t i = 0; i < rgba.size(); i += 4) EXPECT_EQ(rgba[i + 3], reference->rgba[i + 3]);
       for (uint8_t channel : drawn) EXPECT_TRUE(channel == 0 || channel == 255);
@@ -115,27 +121,18 @@ TEST(PngConformance, EveryValidImageDecodesToLibpngsPixels) {
       EXPECT_EQ(rgba, reference->rgba) << "pixels with their alpha";
       EXPECT_EQ(drawn, rgb) << "the bitmap drawn without compositing";
     }
-    ++compared;
-  }
+  });
   EXPECT_GT(compared, 150);
 }
 
 TEST(PngConformance, CorruptImagesEndWithAnErrorOrAnAbandonedPicture) {
-  if (!fs::is_directory(SuiteFolder())) GTEST_SKIP() << "no conformance suite at " << SuiteFolder();
-  int corrupt = 0;
-  for (const auto& entry : fs::directory_iterator(SuiteFolder())) {
-    const std::string name = entry.path().filename().string();
-    if (name[0] != 'x') continue;
-    SCOPED_TRACE(name);
-    const DecodedPng ours = DecodePng(ReadAll(entry.path()));
+  if (!fs::is_directory(PNGSUITE_DIR)) GTEST_SKIP() << "no conformance suite at " << PNGSUITE_DIR;
+  const int corrupt = ForEachImage(true, [](const fs::path& path, const std::string& name) {
+    const DecodedPng ours = DecodePng(ReadAll(path));
     // Checksums are not verified: a wrong CRC alone still decodes.
-    if (name == "xcsn0g01.png" || name == "xhdn0g08.png") {
-      EXPECT_TRUE(ours.pixels);
-    } else {
-      EXPECT_TRUE(ours.file.ErrorNumber != 0 || !ours.pixels);
-    }
+    if (name == "xcsn0g01.png" || name == "xhdn0g08.png") EXPECT_TRUE(ours.pixels);
+    else EXPECT_TRUE(ours.file.ErrorNumber != 0 || !ours.pixels);
     if (ours.pixels) ToBitmap(ours.file, *ours.pixels, {true, true}, {});
-    ++corrupt;
-  }
+  });
   EXPECT_GT(corrupt, 10);
 }

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
-#include <string>
 
+#include "images/picture.h"
 #include "png_builder.h"
 #include "skin/layered_window.h"
+#include "store/text_codec.h"
 #include "ui/window.h"
 
 namespace {
@@ -18,53 +19,31 @@ std::string SoftDisc() {
   for (int y = 0; y < 240; ++y) {
     rows += '\0';
     for (int x = 0; x < 240; ++x) {
-      const double d = std::hypot(x - 119.5, y - 119.5);
-      const int alpha = static_cast<int>(std::lround(std::clamp((120 - d) / 40, 0.0, 1.0) * 255));
-      rows += {'\xF0', '\x90', '\x20', static_cast<char>(alpha)};
+      const double alpha = std::clamp((120 - std::hypot(x - 119.5, y - 119.5)) / 40, 0.0, 1.0) * 255;
+      rows += {'\xF0', '\x90', '\x20', static_cast<char>(std::lround(alpha))};
     }
   }
   return SimplePng(240, 240, 8, 6, rows);
 }
 
-class Stripes : public Window {
+// Four bands of 60 pixels, repeated by the brush across the window.
+HBRUSH StripeBrush() {
+  void* bits = nullptr;
+  HBITMAP bands = CreateTopDownDib(240, 1, 32, &bits);
+  const DWORD colors[] = {0x143CC8, 0x1EA03C, 0xFAFAFA, 0x0A0A0A};  // 0x00RRGGBB
+  for (int x = 0; x < 240; ++x) static_cast<DWORD*>(bits)[x] = colors[x / 60];
+  return CreatePatternBrush(bands);
+}
+
+class Plain : public Window {
  public:
-  Stripes() : Window("frmStripes") {}
+  Plain(const char* name, WindowOptions options) : Window(name), options_(std::move(options)) {}
 
  protected:
-  WindowOptions Options() const override {
-    WindowOptions options;
-    options.style = WS_POPUP | WS_VISIBLE;
-    options.x = 0, options.y = 0, options.width = 480, options.height = 360;
-    return options;
-  }
-  std::optional<LRESULT> OnMessage(UINT msg, WPARAM, LPARAM) override {
-    if (msg != WM_PAINT) return std::nullopt;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd(), &paint);
-    const COLORREF colors[] = {RGB(20, 60, 200), RGB(30, 160, 60), RGB(250, 250, 250), RGB(10, 10, 10)};
-    for (int i = 0; i < 8; ++i) {
-      HBRUSH brush = CreateSolidBrush(colors[i % 4]);
-      RECT band{i * 60, 0, i * 60 + 60, 360};
-      FillRect(dc, &band, brush);
-      DeleteObject(brush);
-    }
-    EndPaint(hwnd(), &paint);
-    return 0;
-  }
-};
+  WindowOptions Options() const override { return options_; }
 
-class Floating : public Window {
- public:
-  Floating() : Window("frmFloating") {}
-
- protected:
-  WindowOptions Options() const override {
-    WindowOptions options;
-    options.style = WS_POPUP | WS_VISIBLE;
-    options.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
-    options.x = 120, options.y = 60, options.width = 10, options.height = 10;
-    return options;
-  }
+ private:
+  WindowOptions options_;
 };
 }  // namespace
 
@@ -73,14 +52,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
   GetTempPathW(MAX_PATH, temp);
   const std::wstring path = std::wstring(temp) + L"soft-disc.png";
   std::ofstream(path.c_str(), std::ios::binary) << SoftDisc();
-  Stripes stripes;
-  Floating floating;
+  WindowOptions below;
+  below.style = WS_POPUP | WS_VISIBLE;
+  below.x = 0, below.y = 0, below.width = 480, below.height = 360;
+  WindowOptions above = below;
+  below.background = StripeBrush();
+  above.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+  above.x = 120, above.y = 60, above.width = above.height = 10;
+  Plain stripes("frmStripes", below), floating("frmFloating", above);
   stripes.Load();
   floating.Load();
   LayeredWindow layered;
-  char narrow[MAX_PATH * 3];
-  WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
-  layered.MakeTrans(narrow, floating.hwnd(), 240 * 15, 240 * 15);
+  layered.MakeTrans(Narrow(path), floating.hwnd(), 240 * 15, 240 * 15);
   MSG msg;
   while (stripes.IsLoaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);

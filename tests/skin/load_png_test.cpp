@@ -5,38 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "png_builder.h"
 #include "skin/picture_box.h"
 #include "support/test_env.h"
-#include "ui/window.h"
 
 namespace {
-class Host : public Window {
- public:
-  Host() : Window("frmPngHost") {}
-
- protected:
-  WindowOptions Options() const override {
-    WindowOptions options;
-    options.style = WS_POPUP;
-    options.x = 0, options.y = 0, options.width = 200, options.height = 200;
-    return options;
-  }
-};
-
 class LoadPngTest : public TesselTest {
  protected:
-  void SetUp() override {
-    TesselTest::SetUp();
-    ASSERT_TRUE(host.Load());
-  }
+  ~LoadPngTest() override { DestroyWindow(host); }
 
   // A picture box filled with one colour.
-  std::unique_ptr<PictureBox> Box(int x, int y, int width, int height, bool border, COLORREF fill) {
+  std::unique_ptr<PictureBox> Box(int x, int y, int width, int height, COLORREF fill, bool border = false) {
     auto box = std::make_unique<PictureBox>();
-    EXPECT_TRUE(box->Create(host.hwnd(), x, y, width, height, border, fill));
+    EXPECT_TRUE(box->Create(host, x, y, width, height, border, fill));
     return box;
   }
 
@@ -45,110 +27,91 @@ class LoadPngTest : public TesselTest {
     return Path(name);
   }
 
-  Host host;
+  HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
 };
 
 COLORREF At(const PictureBox& box, int x, int y) { return GetPixel(box.Image(), x, y) & 0xFFFFFF; }
 
-SIZE OuterSize(HWND hwnd) {
+int OuterWidth(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
-  return {r.right - r.left, r.bottom - r.top};
+  return r.right - r.left;
 }
 
-// 2 by 1 RGBA: white at alpha 128, then opaque (16, 32, 48).
-const std::string kSoftRow("\0" "\xFF\xFF\xFF\x80" "\x10\x20\x30\xFF", 9);
+// 3 by 1 RGBA: white at alpha 128, opaque (16, 32, 48), red at alpha 0.
+const std::string kSoftRow("\0" "\xFF\xFF\xFF\x80" "\x10\x20\x30\xFF" "\xFF\0\0\0", 13);
 }  // namespace
 
-TEST_F(LoadPngTest, DrawsIntoTheTargetResizedToThePictureWithItsBorderKept) {
-  auto box = Box(10, 10, 50, 40, true, RGB(1, 2, 3));
-  const int border = OuterSize(box->hwnd()).cx - box->InnerWidth();
-  ASSERT_GT(border, 0);
-  LoadPNG png;
-  png.PicBox(box.get());
-  png.SetToXY(0, 0);
-  png.OpenPNG(File("rgb.png", SimplePng(3, 2, 8, 2, std::string("\0\xFF\0\0\0\xFF\0\0\0\xFF\x01\x10\x10\x10\0\0\0\x10\x10\x10", 20))));
-  EXPECT_EQ(png.ErrorNumber(), 0);
-  EXPECT_EQ(png.Width(), 3);
-  EXPECT_EQ(png.ColorType(), 2);
-  EXPECT_EQ(box->InnerWidth(), 3);
-  EXPECT_EQ(box->InnerHeight(), 2);
-  EXPECT_EQ(OuterSize(box->hwnd()).cx, 3 + border) << "border kept";
-  EXPECT_EQ(At(*box, 0, 0), RGB(255, 0, 0));
-  EXPECT_EQ(At(*box, 2, 0), RGB(0, 0, 255));
-  EXPECT_EQ(At(*box, 2, 1), RGB(0x20, 0x20, 0x20)) << "Sub filter undone";
-}
-
 TEST_F(LoadPngTest, BlendsOverTheBackgroundPictureAtItsOffset) {
-  auto background = Box(0, 0, 40, 30, false, RGB(0, 0, 0));
+  auto background = Box(0, 0, 40, 30, RGB(0, 0, 0));
   SetPixel(background->Image(), 7, 5, RGB(100, 0, 200));
-  auto target = Box(7, 5, 20, 10, false, RGB(9, 9, 9));
+  auto target = Box(7, 5, 20, 10, RGB(9, 9, 9));
   LoadPNG png;
   png.PicBox(target.get());
   png.SetToBkgrnd(true, 7, 5);
   png.SetToXY(1, 1);
   png.BackgroundPicture(background.get());
   png.SetAlpha(true);
-  png.SetTrans(true);
-  png.OpenPNG(File("soft.png", SimplePng(2, 1, 8, 6, kSoftRow)));
-  EXPECT_TRUE(png.HaveAlpha());
+  png.OpenPNG(File("soft.png", SimplePng(3, 1, 8, 6, kSoftRow)));
   EXPECT_EQ(target->InnerWidth(), 20) << "drawn onto a background, the target keeps its size";
   EXPECT_EQ(At(*target, 1, 1), RGB(178, 128, 227)) << "white at alpha 128 over (100, 0, 200)";
   EXPECT_EQ(At(*target, 2, 1), RGB(16, 32, 48));
+  EXPECT_EQ(At(*target, 3, 1), RGB(0, 0, 0)) << "alpha 0: the background picture shows";
   EXPECT_EQ(At(*target, 0, 0), RGB(9, 9, 9)) << "outside the picture: cleared";
 }
 
 TEST_F(LoadPngTest, BlendsOverAFlatColourOwnBeforeBkgd) {
-  auto target = Box(0, 0, 10, 10, false, RGB(9, 9, 9));
-  const std::string bkgd = Chunk("bKGD", std::string("\0\0\0\0\0\xFF", 6));  // blue
-  const std::string file = File("bkgd.png", SimplePng(2, 1, 8, 6, kSoftRow, {bkgd}));
+  auto target = Box(0, 0, 10, 10, RGB(9, 9, 9));
+  const std::string blue = Chunk("bKGD", std::string("\0\0\0\0\0\xFF", 6));
+  const std::string file = File("bkgd.png", SimplePng(3, 1, 8, 6, kSoftRow, {blue}));
   LoadPNG png;
   png.PicBox(target.get());
   png.SetAlpha(true);
   png.OpenPNG(file);
-  EXPECT_TRUE(png.HasBKGDChunk());
-  EXPECT_EQ(png.BkgdColor(), 0xFF0000u);
-  EXPECT_EQ(At(*target, 0, 0), RGB(128, 128, 255));
-
-  LoadPNG own;
-  own.PicBox(target.get());
-  own.SetAlpha(true);
-  own.SetOwnBkgndColor(true, RGB(255, 0, 0));
-  own.OpenPNG(file);
-  EXPECT_EQ(At(*target, 0, 0), RGB(255, 128, 128));
+  EXPECT_EQ(At(*target, 0, 0), RGB(128, 128, 255)) << "over the file's blue";
+  png.SetOwnBkgndColor(true, RGB(255, 0, 0));
+  png.OpenPNG(file);
+  EXPECT_EQ(At(*target, 0, 0), RGB(255, 128, 128)) << "over our own red";
 }
 
-TEST_F(LoadPngTest, FailuresLeaveTheTargetUntouched) {
-  auto target = Box(0, 0, 10, 10, false, RGB(9, 9, 9));
+TEST_F(LoadPngTest, FailuresLeaveTheTargetUntouchedAPictureResizesItWithItsBorderKept) {
+  auto box = Box(10, 10, 50, 40, RGB(9, 9, 9), true);
+  const int border = OuterWidth(box->hwnd()) - box->InnerWidth();
+  ASSERT_GT(border, 0);
   LoadPNG png;
-  png.PicBox(target.get());
-  std::string unsigned_ = SimplePng(2, 1, 8, 6, kSoftRow);
-  unsigned_[0] = 'P';
-  png.OpenPNG(File("bad.png", unsigned_));
-  EXPECT_EQ(png.ErrorNumber(), 1);
-  EXPECT_EQ(target->InnerWidth(), 10);
-
-  BitWriter broken;  // a dynamic block whose code-length code is over-subscribed
-  broken.Bits(5, 3);
-  broken.Bits(0, 10);
-  broken.Bits(15, 4);
-  for (int i = 0; i < 19; ++i) broken.Bits(1, 3);
-  png.OpenPNG(File("tree.png", PngOf({Ihdr(2, 1, 8, 6), Chunk("IDAT", "\x78\x01" + broken.bytes)})));
+  png.PicBox(box.get());
+  png.OpenPNG(File("short.png", SimplePng(3, 9, 8, 6, kSoftRow)));
+  EXPECT_EQ(png.Height(), 9) << "header read, picture abandoned";
+  png.OpenPNG(Path("missing.png"));
+  EXPECT_EQ(png.Height(), 0) << "a missing file leaves nothing of the last one";
+  png.OpenPNG(File("tree.png", PngOf({Ihdr(2, 1, 8, 6), Chunk("IDAT", "\x78\x01" + BrokenTreeDeflate())})));
   EXPECT_EQ(png.ErrorNumber(), 0);
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, "Error in tree creation (Static)");
   EXPECT_EQ(boxes.shown[0].caption, "Tessel");
   EXPECT_EQ(boxes.shown[0].flags, static_cast<unsigned>(MB_OK));
-  EXPECT_EQ(target->InnerWidth(), 10);
-  EXPECT_EQ(At(*target, 0, 0), RGB(9, 9, 9));
+  EXPECT_EQ(box->InnerWidth(), 50 - border);
+  EXPECT_EQ(At(*box, 0, 0), RGB(9, 9, 9));
 
-  png.OpenPNG(File("short.png", SimplePng(2, 9, 8, 6, kSoftRow)));
-  EXPECT_EQ(png.Height(), 9) << "header read, picture abandoned";
-  EXPECT_EQ(target->InnerWidth(), 10);
+  // 3 by 2 RGB, rows of 9 bytes that the bitmap pads to 12: red, green, blue; then greys, Sub-filtered.
+  png.OpenPNG(File("rgb.png", SimplePng(3, 2, 8, 2, std::string("\0\xFF\0\0\0\xFF\0\0\0\xFF" "\x01\x10\x10\x10"
+                                                                "\0\0\0\x10\x10\x10", 20))));
+  EXPECT_EQ(box->InnerWidth(), 3);
+  EXPECT_EQ(box->InnerHeight(), 2);
+  EXPECT_EQ(OuterWidth(box->hwnd()), 3 + border) << "border kept";
+  EXPECT_EQ(At(*box, 0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(At(*box, 2, 1), RGB(0x20, 0x20, 0x20));
 }
 
-TEST_F(LoadPngTest, TextChunksReadInTheAnsiCodePage) {
+TEST_F(LoadPngTest, TextTimeAndGammaAsTheGettersShowThem) {
+  const std::string ztxt = std::string("Comment\0\0", 9) + ZlibStored("\xB1\xDB\xB2\xC3");
   LoadPNG png;
-  png.OpenPNG(File("text.png", SimplePng(2, 1, 8, 6, kSoftRow, {Chunk("tEXt", "\xC7\xD1\xB1\xDB")})));
-  EXPECT_EQ(png.Text(), std::string("한글\0", 7));
+  png.OpenPNG(File("text.png", SimplePng(3, 1, 8, 6, kSoftRow,
+                                         {Chunk("tEXt", "\xC7\xD1\xB1\xDB"), Chunk("tEXt", "Second"),
+                                          Chunk("zTXt", ztxt), Chunk("tIME", "\x07\xD9\x03\x07\x0E\x05\x09"),
+                                          Chunk("gAMA", std::string("\0\0\xB1\x8F", 4))})));
+  EXPECT_EQ(png.Text(), std::string("한글\0Second\0", 14)) << "from the ANSI code page, each chunk ended by a NUL";
+  EXPECT_EQ(png.zText(), std::string("Comment\0글꼴\0", 15)) << "inflated";
+  EXPECT_EQ(png.ModiTime(), "07.03.2009 14:05:09") << "day first";
+  EXPECT_DOUBLE_EQ(png.gama(), 0.45455);
 }

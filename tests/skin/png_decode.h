@@ -1,5 +1,5 @@
 #pragma once
-// The decoder's whole byte path for tests: file bytes to the bitmap OpenPNG would draw.
+// The decoder's whole byte path for tests: file bytes to the pixels OpenPNG would draw.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,3 +19,5 @@ inline DecodedPng DecodePng(std::string_view bytes, const PngNotice& notice = {}
   if (decoded.file.ErrorNumber == 0) decoded.pixels = DecodePixels(decoded.file, notice);
   return decoded;
 }
+
+inline std::string AsString(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
