@@ -50,7 +50,7 @@ TEST_F(AgentLinkTest, SendsTheTextAsAZeroEndedAnsiRecordFromTheTray) {
   EXPECT_NE(agent.received[0].sender, nullptr);
   EXPECT_EQ(agent.received[1].messageClass, 6u);
   EXPECT_EQ(agent.received[1].bytes, std::string("\xB0\xA1\xB3\xAA|7\0", 7)) << "code page 949 bytes";
-  EXPECT_EQ(agent.received[2].byteCount, 255u) << "at most 254 characters and the zero";
+  EXPECT_EQ(agent.received[2].bytes.size(), 255u) << "at most 254 characters and the zero";
 
   agent.Unload();
   SendToAgent("IP", kAgentCommand);  // without an agent window: simply returns

@@ -8,7 +8,6 @@
 
 #include "app/app.h"
 #include "catalog/clock.h"
-#include "catalog/download.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
@@ -39,26 +38,11 @@ class GameListTest : public TesselTest {
 };
 }  // namespace
 
-TEST_F(GameListTest, ADownloadCountsOnlyAWholeSuccessfulAnswerAndAlwaysAsksTheServer) {
+TEST_F(GameListTest, TheGameListIsFetchedAfreshOncePerCalendarDayAndOnlyAWholeAnswerReplacesIt) {
   HttpTestServer server;
-  server.Serve("/ok", HttpTestServer::Ok("first"));
-  server.Serve("/cut", HttpTestServer::Truncated("only the start"));
-  EXPECT_TRUE(DownloadUrl(server.BaseUrl() + "/ok", Path("a.txt")));
-  server.Serve("/ok", HttpTestServer::Ok("line one\r\nline two\r\n"));
-  EXPECT_TRUE(DownloadUrl(server.BaseUrl() + "/ok", Path("b.txt")));
-  EXPECT_EQ(ReadBytes("b.txt"), "line one\r\nline two\r\n") << "not a cached copy";
-
-  for (const std::string& url : {server.BaseUrl() + "/missing", server.BaseUrl() + "/cut",
-                                 HttpTestServer::RefusingBaseUrl() + "/ok"}) {
-    EXPECT_FALSE(DownloadUrl(url, Path("failed.txt"))) << url;
-    EXPECT_FALSE(FileExists(Path("failed.txt"))) << url;
-  }
-}
-
-TEST_F(GameListTest, TheGameListIsFetchedOncePerCalendarDayAndAFailureKeepsTheOldList) {
-  HttpTestServer server;
+  const std::string remote = "/AutoUpdateorbix/GameLst.ini";
   UseHost(" " + server.BaseUrl().substr(7) + "/ ");  // without "http://", as owners type it
-  server.Serve("/AutoUpdateorbix/GameLst.ini", HttpTestServer::Ok("[new]"));
+  server.Serve(remote, HttpTestServer::Ok("[new]"));
   Write("Skin\\GameLst.ini", "[old]");
   UpdateGameList();
   EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[new]");
@@ -66,10 +50,14 @@ TEST_F(GameListTest, TheGameListIsFetchedOncePerCalendarDayAndAFailureKeepsTheOl
   now.minute = 59;
   UpdateGameList();
   EXPECT_EQ(server.Requests().size(), 1u) << "same day";
+  ++now.day;
+  server.Serve(remote, HttpTestServer::Ok("[newer]\r\n"));
+  UpdateGameList();
+  EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[newer]\r\n") << "not a cached copy";
 
   for (auto failing : {HttpTestServer::NotFound(), HttpTestServer::Truncated("[cut")}) {
     ++now.day;
-    server.Serve("/AutoUpdateorbix/GameLst.ini", failing);
+    server.Serve(remote, failing);
     UpdateGameList();
     EXPECT_EQ(Reg("GLTime").substr(0, 10), FormatDate(now)) << "the next try is tomorrow";
   }
@@ -78,13 +66,14 @@ TEST_F(GameListTest, TheGameListIsFetchedOncePerCalendarDayAndAFailureKeepsTheOl
     UseHost(host);
     UpdateGameList();
   }
-  EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[new]");
-  EXPECT_EQ(server.Requests().size(), 3u);
+  EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[newer]\r\n");
+  EXPECT_FALSE(FileExists(Path("Skin\\Tmp_GameLst.ini"))) << "no partial download left behind";
+  EXPECT_EQ(server.Requests().size(), 4u);
 
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "GLTime", "2026-03-09 오후 11:00:00");  // as the system wrote it
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "GLTime", "2026-03-10 오후 11:00:00");  // as the system wrote it
   UseHost(server.BaseUrl());
   UpdateGameList();
-  EXPECT_EQ(server.Requests().size(), 3u);
+  EXPECT_EQ(server.Requests().size(), 4u);
 }
 
 TEST_F(GameListTest, TheShortcutAddressListIsFetchedAtMostEveryThreeMinutes) {

@@ -4,23 +4,18 @@
 #include "store/text_codec.h"
 
 namespace {
-HWND FindOwnedWindow(HWND parent, const std::wstring& className, DWORD processId) {
-  for (HWND hwnd = FindWindowExW(parent, nullptr, className.c_str(), nullptr); hwnd;
-       hwnd = FindWindowExW(parent, hwnd, className.c_str(), nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == processId) return hwnd;
-  }
-  return nullptr;
+bool Launch(const std::string& commandLine, const std::string& folder, PROCESS_INFORMATION& process) {
+  std::wstring command = Widen(commandLine);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : Widen(folder).c_str(), &startup, &process);
 }
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  DWORD start = GetTickCount();
-  while (!condition()) {
+  for (DWORD start = GetTickCount(); !condition(); Sleep(50))
     if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(50);
-  }
   return true;
 }
 
@@ -28,11 +23,26 @@ HWND WaitForWindow(const std::string& className, DWORD processId, DWORD timeoutM
   std::wstring name = Widen(className);
   HWND found = nullptr;
   WaitUntil([&] {
-    found = FindOwnedWindow(nullptr, name, processId);
-    if (!found) found = FindOwnedWindow(HWND_MESSAGE, name, processId);
-    return found != nullptr;
+    for (HWND parent : {HWND(nullptr), HWND_MESSAGE})
+      for (found = FindWindowExW(parent, nullptr, name.c_str(), nullptr); found;
+           found = FindWindowExW(parent, found, name.c_str(), nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (owner == processId) return true;
+      }
+    return false;
   }, timeoutMs);
   return found;
+}
+
+DWORD Run(const std::string& commandLine, DWORD timeoutMs) {
+  PROCESS_INFORMATION process{};
+  if (!Launch(commandLine, {}, process)) return STILL_ACTIVE;
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
 }
 
 ProgramUnderTest::ProgramUnderTest() {
@@ -50,12 +60,8 @@ ProgramUnderTest::~ProgramUnderTest() {
 }
 
 bool ProgramUnderTest::Start(const std::string& arguments) {
-  std::wstring commandLine = L"\"" + Widen(folder_ / "tslc.exe") + L"\"";
-  if (!arguments.empty()) commandLine += L" " + Widen(arguments);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        Widen(folder_.path()).c_str(), &startup, &process_);
+  return Launch("\"" + (folder_ / "tslc.exe") + "\"" + (arguments.empty() ? "" : " " + arguments), folder_.path(),
+                process_);
 }
 
 bool ProgramUnderTest::WaitUntilReady(DWORD timeoutMs) {
@@ -71,9 +77,8 @@ bool ProgramUnderTest::WaitUntilReady(DWORD timeoutMs) {
 }
 
 DWORD ProgramUnderTest::WaitForExit(DWORD timeoutMs) {
-  if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
   DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(process_.hProcess, &code);
+  if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &code);
   return code;
 }
 

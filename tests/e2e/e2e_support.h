@@ -15,6 +15,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // waits up to timeoutMs for it to appear. Null when it does not.
 HWND WaitForWindow(const std::string& className, DWORD processId, DWORD timeoutMs = 10000);
 
+// Runs the command line to its end; its exit code, or STILL_ACTIVE when it did not start or end in time.
+DWORD Run(const std::string& commandLine, DWORD timeoutMs = 20000);
+
 class ProgramUnderTest {
  public:
   ProgramUnderTest();  // copies tslc.exe into a fresh program folder

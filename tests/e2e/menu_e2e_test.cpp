@@ -11,34 +11,16 @@
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
-#include "store/text_util.h"
 #include "ui/twips.h"
 
 namespace {
 const std::string kRecorder = RECORDER_EXE;
 
-std::string Text(HWND hwnd) {
-  wchar_t text[256] = {};
-  GetWindowTextW(hwnd, text, 256);
-  return Trim(Narrow(text));
-}
-
 // Runs the agent simulator with these commands; returns the replies it logged.
 std::string Agent(const TempFolder& folder, const std::string& commands) {
   static int runs = 0;
   std::string log = folder / ("agent-" + std::to_string(++runs) + ".log");
-  std::wstring commandLine = L"\"" + Widen(AGENT_SIM_EXE) + L"\" --log \"" + Widen(log) + L"\" " + Widen(commands);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return "not started";
-  WaitForSingleObject(process.hProcess, 20000);
-  DWORD code = 98;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  EXPECT_EQ(code, 0u) << commands;
+  EXPECT_EQ(Run("\"" AGENT_SIM_EXE "\" --log \"" + log + "\" " + commands), 0u) << commands;
   return ReadTextFile(log).value_or("");
 }
 }  // namespace
@@ -82,14 +64,11 @@ TEST(ClassicMenu, ListsTheInstalledGameStartsItAndFollowsTheAgent) {
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "Width"), std::to_string(PixelsToTwipsX(place.right - place.left)))
       << "the classic window stores its size and answers HF";
 
-  HWND notice = nullptr;
-  for (HWND child = FindWindowExW(menu, nullptr, L"STATIC", nullptr); child && !notice;
-       child = FindWindowExW(menu, child, L"STATIC", nullptr))
-    if (Text(child) == "첫 공지") notice = child;
+  HWND notice = FindWindowExW(menu, nullptr, L"STATIC", L"  첫 공지");
   ASSERT_NE(notice, nullptr);
   WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=0\r\nNOTE1=새 공지\r\n", false, false);
   Agent(folder, "--send frmMain 3 NB");
-  EXPECT_EQ(Text(notice), "새 공지");
+  EXPECT_EQ(FindWindowExW(menu, nullptr, L"STATIC", L"  새 공지"), notice);
 
   auto visibleCategories = [&] {
     int count = 0;

@@ -4,17 +4,12 @@
 
 TestAgent::TestAgent() : Window("TestVendaraAgent") {}
 
-WindowOptions TestAgent::Options() const {
-  WindowOptions options;
-  options.caption = "Vendara Agent";
-  return options;
-}
+WindowOptions TestAgent::Options() const { return {.caption = "Vendara Agent"}; }
 
 std::optional<LRESULT> TestAgent::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg != WM_COPYDATA) return std::nullopt;
   auto* record = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-  received.push_back({record->dwData, record->cbData,
-                      std::string(static_cast<const char*>(record->lpData), record->cbData),
+  received.push_back({record->dwData, std::string(static_cast<const char*>(record->lpData), record->cbData),
                       reinterpret_cast<HWND>(wParam)});
   return 1;
 }
@@ -27,24 +22,12 @@ std::vector<std::string> TestAgent::Texts(ULONG_PTR messageClass) const {
 }
 
 WindowOptions TestMenuWindow::Options() const {
-  WindowOptions options;
-  options.caption = "menu";
-  options.x = 100;
-  options.y = 50;
-  options.width = 300;
-  options.height = 200;
-  return options;
+  return {.caption = "menu", .x = 100, .y = 50, .width = 300, .height = 200};
 }
 
 std::optional<LRESULT> TestMenuWindow::OnMessage(UINT msg, WPARAM, LPARAM) {
   ownMessages.push_back(msg);
   return std::nullopt;
-}
-
-int TestMenuWindow::OwnCount(UINT msg) const {
-  int count = 0;
-  for (UINT own : ownMessages) count += own == msg;
-  return count;
 }
 
 LRESULT SendRecord(HWND target, ULONG_PTR messageClass, const void* data, DWORD byteCount) {

@@ -4,6 +4,7 @@
 // calls the hook and the agent commands make on it.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,7 @@
 
 struct ReceivedRecord {
   ULONG_PTR messageClass;
-  DWORD byteCount;
-  std::string bytes;  // all byteCount bytes, terminator included
+  std::string bytes;  // every byte the record announces, terminator included
   HWND sender;
 };
 
@@ -35,7 +35,7 @@ class TestMenuWindow : public Window, public MenuWindow {
   std::vector<std::string> calls;
   bool buttonLayoutFlag = false;
   std::vector<UINT> ownMessages;  // messages that reached the window's own procedure
-  int OwnCount(UINT msg) const;
+  int OwnCount(UINT msg) const { return static_cast<int>(std::count(ownMessages.begin(), ownMessages.end(), msg)); }
 
   HWND MenuHandle() const override { return hwnd(); }
   void Form_Size() override { calls.push_back("Form_Size"); }

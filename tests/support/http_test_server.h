@@ -1,6 +1,6 @@
 #pragma once
-// A small HTTP/1.1 server on 127.0.0.1 for tests that download or query: it answers each path with
-// a canned response, one connection at a time on its own thread, and keeps every request it saw.
+// A small HTTP/1.1 server on 127.0.0.1 for tests that download: it answers each path with a canned
+// response, one connection at a time on its own thread, and keeps the path of every request it saw.
 #include <atomic>
 #include <cstdint>
 #include <map>
@@ -17,16 +17,10 @@ class HttpTestServer {
     // The Content-Length announced; more than the body makes a truncated answer.
     size_t announcedLength = std::string::npos;
   };
-  struct Request {
-    std::string method, path, body;
-  };
 
   static Response Ok(std::string body) { return {200, std::move(body)}; }
   static Response NotFound() { return {404, "not found"}; }
-  static Response Truncated(std::string body) {
-    size_t full = body.size() * 2 + 16;
-    return {200, std::move(body), full};
-  }
+  static Response Truncated(std::string body) { return {200, body, body.size() * 2 + 16}; }
 
   HttpTestServer();  // listening on an ephemeral port once constructed
   ~HttpTestServer();
@@ -36,20 +30,18 @@ class HttpTestServer {
   // Paths not given a response are answered 404.
   void Serve(const std::string& path, Response response);
   std::string BaseUrl() const;  // "http://127.0.0.1:<port>"
-  std::vector<Request> Requests() const;
+  std::vector<std::string> Requests() const;
 
   // An address on which nothing listens: connections are refused.
   static std::string RefusingBaseUrl();
 
  private:
-  void Run();
   void Answer(std::uintptr_t client);
 
-  std::uintptr_t listener_;  // the listening socket
+  std::uintptr_t listener_;
   unsigned short port_ = 0;
-  std::atomic<bool> stopping_{false};
   mutable std::mutex mutex_;
   std::map<std::string, Response> responses_;
-  std::vector<Request> requests_;
+  std::vector<std::string> requests_;
   std::thread thread_;
 };
