@@ -35,7 +35,7 @@ class DesktopUpkeepTest : public TesselTest {
 }  // namespace
 
 TEST_F(DesktopUpkeepTest, RestoringEmptiesBothDesktopsAndBringsBackTheCapturedOne) {
-  for (auto [name, text] : {std::pair{"Common Desktop\\left.lnk", "x"}, {"User Desktop\\Customer Folder\\note.txt", "x"},
+  for (auto [name, text] : {std::pair{"Common Desktop\\left.lnk", "x"}, {"User Desktop\\Customer Folder\\a.txt", "x"},
                             {"User Desktop\\game.url", "x"}, {"Skin\\RDir\\Owner.url", "owner"},
                             {"Skin\\RDir\\Games\\inner.lnk", "inner"}, {"DFList.MTS", "[DESKTOP]\r\ndesk=1101\r\n"}})
     Write(name, text);
