@@ -14,17 +14,12 @@
 #include "ui/popup_menu.h"
 
 namespace {
-struct AddedIcon {
-  HWND owner;
-  std::string tip;
-};
-
 class TrayTest : public TesselTest {
  protected:
   void SetUp() override {
     TesselTest::SetUp();
     SetTrayIconObserver([this](const NOTIFYICONDATAW& record) {
-      icons.push_back({record.hWnd, Narrow(record.szTip)});
+      icons.emplace_back(record.hWnd, Narrow(record.szTip));
       return true;
     });
     SetPopupMenuAnswerer([this](const std::vector<PopupMenuItem>& items) {
@@ -57,10 +52,10 @@ class TrayTest : public TesselTest {
   std::string LoadAndTip() {
     tray().Load();
     Tick();
-    return icons.empty() ? "" : icons.back().tip;
+    return icons.empty() ? "" : icons.back().second;
   }
 
-  std::vector<AddedIcon> icons;
+  std::vector<std::pair<HWND, std::string>> icons;  // owner and tip of each icon added
   std::vector<std::string> menuCaptions;
   int chosen = 0;  // the item the user picks from the tray menu
 };
@@ -80,8 +75,7 @@ TEST_F(TrayTest, LoadHidesTheCatalogFoldersAndAddsTheIconOnceAndForEveryNewTaskb
   Tick();
   Tick();
   ASSERT_EQ(icons.size(), 1u);
-  EXPECT_EQ(icons[0].owner, tray().hwnd());
-  EXPECT_EQ(icons[0].tip, "Tessel 2.7.5") << "no recovery module";
+  EXPECT_EQ(icons[0], std::pair(tray().hwnd(), std::string("Tessel 2.7.5"))) << "no recovery module";
   SendMessageW(tray().hwnd(), TaskbarCreatedMessage(), 0, 0);
   TestMenuWindow menu;
   menu.Load();

@@ -77,11 +77,10 @@ TEST_F(FrmMainTest, FirstActivationListsTheFirstCategoryWithItsMarksAndDrawsPict
   EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "Tessel"), agent);
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Software\\Quillet\\quil plus\\StartFix\\HKLM-Run", "Tessel"), agent);
 
-  std::vector<std::string> keysAndMarks;
-  for (const IconItem& item : menu.lvwMain().Items()) keysAndMarks.push_back(item.key + "|" + item.mark);
-  EXPECT_EQ(keysAndMarks, (std::vector<std::string>{"IE|네이버.URL", "광고 게임.url|M", "포털.url|"}))
+  std::vector<std::string> items;
+  for (const IconItem& item : menu.lvwMain().Items()) items.push_back(item.key + "|" + item.mark + "|" + item.title);
+  EXPECT_EQ(items, (std::vector<std::string>{"IE|네이버.URL|네이버", "광고 게임.url|M|광고 게임", "포털.url||포털"}))
       << "the browser first, then the sponsored icons, then the category's own";
-  EXPECT_EQ(Titles()[2], "포털");
   HWND list = menu.lvwMain().hwnd();
   EXPECT_EQ(ListView_GetItemCount(list), 3);
   EXPECT_FALSE(FileExists(Path("Bmp\\포털.BMP"))) << "pictures wait until their icons are drawn";
@@ -154,22 +153,30 @@ TEST_F(FrmMainTest, ButtonsAndRequestsOfTheMenu) {
   EXPECT_FALSE(menu.IsLoaded()) << "the program can";
 }
 
-TEST_F(FrmMainTest, PanesFallBackLocallyAndTradeTheirClickPopUpForTheIdentityCheck) {
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "ServiceHost", "service.example");
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "AdHost", "ads.example");
+TEST_F(FrmMainTest, PanesFallBackLocallyAndTradeTheirOwnClickPopUpForTheIdentityCheck) {
+  EXPECT_EQ(PaneStartPage(WebPane::Web11), Path("Skin\\htm\\vendara_N_ad.html")) << "no service host";
+  EXPECT_FALSE(IsIdentityCheckClick(WebPane::Web11, "")) << "no ad host: nothing to cancel";
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "ServiceHost", "service.example:8080/");
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "AdHost", "https://ads.example");
   Open();
   WebPaneView& pane = menu.Pane(WebPane::Web11);
   EXPECT_EQ(pane.CurrentPage(), "") << "panes wait until the menu is drawn";
   SendMessageW(menu.hwnd(), WM_TIMER, kPanesTimer, 0);
-  EXPECT_EQ(pane.CurrentPage(), "http://service.example/application_notice/tessel_ad.asp");
+  EXPECT_EQ(pane.CurrentPage(), "http://service.example:8080/application_notice/tessel_ad.asp");
+  EXPECT_EQ(menu.Pane(WebPane::Web13).CurrentPage(),
+            "http://service.example:8080/application_notice/Clt_Content/tessel_SerMain.html");
   pane.NavigationFailed();
   EXPECT_EQ(pane.CurrentPage(), Path("Skin\\htm\\vendara_N_ad.html"));
 
+  std::string click = PaneClickAddress(WebPane::Web11);
+  EXPECT_EQ(click.rfind("https://ads.example/click.kti/Tessel/tessel@right01?", 0), 0u);
   EXPECT_FALSE(pane.NewWindowRequested("http://elsewhere.example/"));
+  EXPECT_FALSE(menu.Pane(WebPane::Web13).NewWindowRequested(click)) << "each pane has its own address";
   EXPECT_TRUE(boxes.shown.empty());
   boxes.answers = {IDCANCEL, IDOK};
-  EXPECT_TRUE(pane.NewWindowRequested(PaneClickAddress(WebPane::Web11)));
-  EXPECT_TRUE(pane.NewWindowRequested(PaneClickAddress(WebPane::Web11)));
+  EXPECT_TRUE(pane.NewWindowRequested(click));
+  for (char& c : click) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  EXPECT_TRUE(pane.NewWindowRequested(click)) << "compared without regard to case";
   ASSERT_EQ(boxes.shown.size(), 3u) << "the identity-check tool is not installed";
   EXPECT_EQ(boxes.shown[0].caption, "CheckOnID");
   EXPECT_EQ(boxes.shown[2].text, "다운로드 실패!!") << "accepted, but no download address is configured";

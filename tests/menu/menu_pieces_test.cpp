@@ -1,4 +1,4 @@
-// The classic menu's plain pieces: size rules, skin colours, notice texts, pane pages and layout.
+// The classic menu's plain pieces: size rules, skin colours, notice texts and layout.
 #include <gtest/gtest.h>
 
 #include "app/app.h"
@@ -6,7 +6,6 @@
 #include "menu/menu_layout.h"
 #include "menu/menu_skin.h"
 #include "menu/notice.h"
-#include "menu/web_panes.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "support/test_env.h"
@@ -26,11 +25,9 @@ bool Overlap(const RECT& a, const RECT& b) {
 
 TEST_F(MenuPiecesTest, SizesStayBetweenTheMinimumAndTheScreen) {
   SIZE huge = ClampMenuSize({3000, 2000}, {1024, 768});
-  EXPECT_EQ(huge.cx, 1024);
-  EXPECT_EQ(huge.cy, 768);
+  EXPECT_EQ(std::pair(huge.cx, huge.cy), std::pair(1024L, 768L));
   POINT corner = KeepOnScreen({900, -40}, {800, 600}, {1024, 768});
-  EXPECT_EQ(corner.x, 224);
-  EXPECT_EQ(corner.y, 0);
+  EXPECT_EQ(std::pair(corner.x, corner.y), std::pair(224L, 0L));
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "Height", "abc");
   EXPECT_FALSE(StoredTwips("Height")) << "not a number";
 }
@@ -56,22 +53,6 @@ TEST_F(MenuPiecesTest, SkinColoursAndNoticesComeFromTheirFilesWithBadPartsLeftOu
   EXPECT_EQ(notice.texts, (std::vector<std::string>{"둘째 공지", "첫째 공지", "셋째"}))
       << "the non-empty NOTE keys of [ENV] in file order";
   EXPECT_EQ(notice.color, RGB(255, 0, 0));
-}
-
-TEST_F(MenuPiecesTest, ServicePanesFallBackLocallyWithoutAHostAndCancelOnlyTheirClickAddress) {
-  EXPECT_EQ(PaneStartPage(WebPane::Web11), Path("Skin\\htm\\vendara_N_ad.html"));
-  EXPECT_FALSE(IsIdentityCheckClick(WebPane::Web11, "")) << "no ad host: nothing to cancel";
-
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "ServiceHost", "service.example:8080/");
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "AdHost", "https://ads.example");
-  EXPECT_EQ(PaneStartPage(WebPane::Web13),
-            "http://service.example:8080/application_notice/Clt_Content/tessel_SerMain.html");
-  std::string click = PaneClickAddress(WebPane::Web11);
-  EXPECT_EQ(click.rfind("https://ads.example/click.kti/Tessel/tessel@right01?", 0), 0u);
-  std::string shouted = click;
-  for (char& c : shouted) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-  EXPECT_TRUE(IsIdentityCheckClick(WebPane::Web11, shouted));
-  EXPECT_FALSE(IsIdentityCheckClick(WebPane::Web13, click)) << "each pane has its own address";
 }
 
 TEST_F(MenuPiecesTest, LayoutKeepsEveryPartInsideAndApartAtAnySize) {

@@ -11,12 +11,7 @@ class RegistryTest : public TesselTest {
  protected:
   // A value as another program may leave it.
   void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Orbix\\Tessel", 0, nullptr, 0,
-                              KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), bytes);
-    RegCloseKey(key);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Orbix\\Tessel", name, type, data, bytes), ERROR_SUCCESS);
   }
   std::string Read(const char* name, const char* fallback = "d") {
     return RegReadString(HKEY_CURRENT_USER, kKey, name, fallback);

@@ -25,26 +25,24 @@ class DesktopUpkeepTest : public TesselTest {
     OverrideSpecialFolder(16, "");
     TesselTest::TearDown();
   }
-  void Write(const std::string& name, const std::string& text) { WriteTextFile(Path(name), text, false, false); }
+  void Write(const std::string& name, const std::string& text) {
+    CreateFolders(Path(name).substr(0, Path(name).rfind('\\')));
+    WriteTextFile(Path(name), text, false, false);
+  }
 
   const std::string user = Path("User Desktop");
 };
 }  // namespace
 
 TEST_F(DesktopUpkeepTest, RestoringEmptiesBothDesktopsAndBringsBackTheCapturedOne) {
-  Write("Common Desktop\\left.lnk", "x");
-  CreateFolders(Path("User Desktop\\Customer Folder"));
-  Write("User Desktop\\Customer Folder\\note.txt", "x");
-  Write("User Desktop\\game.url", "x");
-  CreateFolders(Path("Skin\\RDir\\Games"));
-  Write("Skin\\RDir\\Owner.url", "owner");
-  Write("Skin\\RDir\\Games\\inner.lnk", "inner");
-  Write("DFList.MTS", "[DESKTOP]\r\ndesk=1101\r\n");
+  for (auto [name, text] : {std::pair{"Common Desktop\\left.lnk", "x"}, {"User Desktop\\Customer Folder\\a.txt", "x"},
+                            {"User Desktop\\game.url", "x"}, {"Skin\\RDir\\Owner.url", "owner"},
+                            {"Skin\\RDir\\Games\\inner.lnk", "inner"}, {"DFList.MTS", "[DESKTOP]\r\ndesk=1101\r\n"}})
+    Write(name, text);
 
   RestoreDesktop();
-  EXPECT_FALSE(PathExists(Path("Common Desktop\\left.lnk")));
-  EXPECT_FALSE(PathExists(Path("User Desktop\\Customer Folder")));
-  EXPECT_FALSE(PathExists(Path("User Desktop\\game.url")));
+  for (const char* gone : {"Common Desktop\\left.lnk", "User Desktop\\Customer Folder", "User Desktop\\game.url"})
+    EXPECT_FALSE(PathExists(Path(gone))) << gone;
   EXPECT_EQ(ReadBytes("User Desktop\\Owner.url"), "owner");
   EXPECT_EQ(ReadBytes("User Desktop\\Games\\inner.lnk"), "inner");
   EXPECT_TRUE(FileExists(Path("Skin\\RDir\\Owner.url"))) << "the capture stays";

@@ -49,9 +49,12 @@ TEST_F(PcUpkeepTest, StartupFixArmsTheFixUpProgramOnlyForAManagedFixedDesktop) {
   EXPECT_TRUE(TheApp().DstartfixActive);
 }
 
-TEST_F(PcUpkeepTest, RunningNetworkToolsHandTheDesktopToTheFixUpProgram) {
-  NetworkToolCheck();
-  EXPECT_EQ(RunOnceValue(), "none");
+TEST_F(PcUpkeepTest, ShutdownDropsTheProfileTimeoutAndRunningNetworkToolsHandTheDesktopToTheFixUp) {
+  const char* policies = "SOFTWARE\\Policies\\Microsoft\\Windows\\System";
+  RegWriteString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "60");
+  ApplyShutdownTimeouts();
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "gone"), "gone");
+  EXPECT_EQ(RunOnceValue(), "none") << "no network tool running";
 
   // Any long-running program will do as the tool; the agent simulator waits until it is ended.
   std::string tool = folder / "NETCMDSYS.EXE";
@@ -73,13 +76,6 @@ TEST_F(PcUpkeepTest, RunningNetworkToolsHandTheDesktopToTheFixUpProgram) {
   EXPECT_EQ(ReadTextFile(windows / "Dstartfix.exe"), "fix-up") << "the shipped copy is installed";
   EXPECT_TRUE(TheApp().DstartfixActive);
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "SOFTWARE\\KELP", "Path"), folder.path());
-}
-
-TEST_F(PcUpkeepTest, ShutdownTimeoutsReplaceTheProfileUnloadTimeout) {
-  const char* policies = "SOFTWARE\\Policies\\Microsoft\\Windows\\System";
-  RegWriteString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "60");
-  ApplyShutdownTimeouts();
-  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "gone"), "gone");
 }
 
 TEST_F(PcUpkeepTest, InputValuesAreWrittenOnlyWhenSwitchedOn) {
