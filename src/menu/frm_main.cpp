@@ -204,10 +204,14 @@ void FrmMain::Paint() {
   RECT client;
   GetClientRect(hwnd(), &client);
   MenuLayout layout = LayOutMenu({client.right, client.bottom}, VisibleCategories());
-  HBRUSH banner = CreateSolidBrush(colors_.banner);
-  FillRect(dc, &client, banner);
-  DeleteObject(banner);
-  DrawPicture(dc, frame_, client);
+  // The frame picture (a JPEG, so opaque) covers the whole window; the colour shows only without it.
+  if (frame_) {
+    DrawPicture(dc, frame_, client);
+  } else {
+    HBRUSH banner = CreateSolidBrush(colors_.banner);
+    FillRect(dc, &client, banner);
+    DeleteObject(banner);
+  }
   DrawPicture(dc, logoBack_, layout.topBar);
   RECT column = layout.column;
   DrawPicture(dc, menuMid_, column);
