@@ -45,7 +45,7 @@ IconMark MarkOfFile(const std::string& path) {
 void AddIconFile(IconList& list, const std::string& path, const std::string& title, IconMark mark,
                  const std::string& picture) {
   ListTitle(title);
-  list.Add(ItemFor(FileName(path), title, mark), {path, title, picture});
+  list.Add(ItemFor(FileName(path), title, mark), {path, picture});
 }
 
 void AddFolder(IconList& list, const std::string& folder, IconMark mark) {

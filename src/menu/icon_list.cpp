@@ -35,8 +35,7 @@ void IconList::Destroy() {
   images_ = nullptr;
   batching_ = false;
   items_.clear();
-  sources_.clear();
-  imageIndexes_.clear();
+  pictures_.clear();
 }
 
 bool IconList::Create(HWND parent, int id) {
@@ -65,8 +64,7 @@ bool IconList::Create(HWND parent, int id) {
 void IconList::Clear() {
   if (!hwnd_) return;
   items_.clear();
-  sources_.clear();
-  imageIndexes_.clear();
+  pictures_.clear();
   ListView_SetItemCount(hwnd_, 0);
   ImageList_RemoveAll(images_);
 }
@@ -74,8 +72,7 @@ void IconList::Clear() {
 void IconList::Add(const IconItem& item, IconSource picture) {
   if (!hwnd_) return;
   items_.push_back(item);
-  sources_.push_back(std::move(picture));
-  imageIndexes_.push_back(kImageNotLoaded);
+  pictures_.push_back({std::move(picture), kImageNotLoaded});
   if (!batching_) ShowCount();
 }
 
@@ -106,10 +103,10 @@ std::optional<IconItem> IconList::Chosen() const {
   return ItemAt(ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED));
 }
 
-std::optional<LRESULT> IconList::OnNotify(const NMHDR& header) {
+std::optional<LRESULT> IconList::OnNotify(NMHDR& header) {
   if (!hwnd_ || header.hwndFrom != hwnd_) return std::nullopt;
   if (header.code == LVN_GETDISPINFOW) {
-    Describe(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item);
+    Describe(reinterpret_cast<NMLVDISPINFOW&>(header).item);
     return 0;
   }
   if (header.code == LVN_ODFINDITEMW) return FindByTitle(reinterpret_cast<const NMLVFINDITEMW&>(header));
@@ -124,10 +121,10 @@ void IconList::Describe(LVITEMW& row) {
 }
 
 int IconList::ImageOf(size_t index) {
-  int& image = imageIndexes_[index];
+  int& image = pictures_[index].image;
   if (image != kImageNotLoaded) return image;
   image = I_IMAGENONE;
-  if (HBITMAP bitmap = IconListBitmap(PictureOfSource(sources_[index]))) {
+  if (HBITMAP bitmap = IconListBitmap(PictureOfSource(pictures_[index].source, items_[index].title))) {
     int added = ImageList_Add(images_, bitmap, nullptr);
     DeleteObject(bitmap);
     if (added >= 0) image = added;

@@ -43,7 +43,7 @@ class IconList : public MenuList {
   // The item of a list-view item index, as notifications name them.
   std::optional<IconItem> ItemAt(int index) const;
   // The control's questions, which reach its parent as WM_NOTIFY; the answer when it was one.
-  std::optional<LRESULT> OnNotify(const NMHDR& header);
+  std::optional<LRESULT> OnNotify(NMHDR& header);
 
   void SetColors(COLORREF background, std::optional<COLORREF> text);
   // A tiled background picture; an empty one goes back to the plain colour.
@@ -58,8 +58,11 @@ class IconList : public MenuList {
   HWND hwnd_ = nullptr;
   HIMAGELIST images_ = nullptr;
   bool batching_ = false;
+  struct ItemPicture {
+    IconSource source;
+    int image;  // kImageNotLoaded until first drawn
+  };
   std::vector<IconItem> items_;
-  std::vector<IconSource> sources_;
-  std::vector<int> imageIndexes_;  // kImageNotLoaded until first drawn
+  std::vector<ItemPicture> pictures_;  // one per item
   Picture backPicture_;
 };

@@ -151,7 +151,7 @@ Picture CachedIconPicture(const std::string& iconFile, const std::string& name) 
   return picture;
 }
 
-Picture PictureOfSource(const IconSource& source) {
+Picture PictureOfSource(const IconSource& source, const std::string& title) {
   Picture shown = source.pictureFile.empty() ? Picture() : PictureOfImageFile(source.pictureFile);
-  return shown ? std::move(shown) : CachedIconPicture(source.iconFile, source.title);
+  return shown ? std::move(shown) : CachedIconPicture(source.iconFile, title);
 }

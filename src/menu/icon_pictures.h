@@ -21,12 +21,12 @@ Picture PictureOfImageFile(const std::string& path);
 // made transparent. The caller owns the bitmap; null for an empty picture.
 HBITMAP IconListBitmap(const Picture& picture);
 
-// Where an item's picture comes from: a .BMP or .Ico file to show, else the icon file's own icon
-// through the \Bmp cache under the item's title.
+// Where an item's picture comes from: a .BMP or .Ico file to show, else the icon file's own icon.
 struct IconSource {
-  std::string iconFile, title, pictureFile;
+  std::string iconFile, pictureFile;
 };
-Picture PictureOfSource(const IconSource& source);
+// The shown picture; the icon file's own icon goes through the \Bmp cache under title.
+Picture PictureOfSource(const IconSource& source, const std::string& title);
 
 // \Bmp\<name>.BMP under the program folder.
 std::string CachedIconPath(const std::string& name);
