@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/app.h"
 #include "catalog/category_sync.h"
 #include "catalog/game_entries.h"
 #include "catalog/game_list.h"
 #include "catalog/menu_list.h"
 #include "catalog/shortcuts.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"

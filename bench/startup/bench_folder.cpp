@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/app.h"
 #include "catalog/categories.h"
 #include "catalog/shortcuts.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/system_info.h"
 

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
 #include "bench_folder.h"
 #include "catalog/categories.h"
 #include "catalog/game_entries.h"
 #include "menu/frm_main.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/text_codec.h"
 

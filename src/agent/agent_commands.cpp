@@ -3,19 +3,19 @@
 #include <map>
 
 #include "agent/agent_link.h"
-#include "agent/layout_switch.h"
+#include "agent/agent_receivers.h"
 #include "agent/menu_actions.h"
-#include "app/app.h"
-#include "app/frm_tray.h"
 #include "catalog/categories.h"
 #include "catalog/game_entries.h"
+#include "catalog/game_launchers.h"
 #include "catalog/game_list.h"
-#include "store/client_settings.h"
-#include "store/forms.h"
+#include "state/app_state.h"
 #include "store/ini.h"
 #include "store/processes.h"
 #include "store/text_util.h"
 #include "store/wait.h"
+#include "ui/forms.h"
+#include "upkeep/client_settings_file.h"
 #include "upkeep/display_settings.h"
 #include "upkeep/pc_upkeep.h"
 #include "upkeep/startup_programs.h"
@@ -25,6 +25,13 @@ int Layout() { return TheApp().Settings.ltype; }
 bool SkinnedLayout() { return Layout() == 1 || Layout() == 2; }
 
 void Reply(const std::string& text) { SendToAgent(text, kAgentCommand); }
+
+// Runs a receiver of the floors above, when one is connected.
+std::function<void()> Receiver(std::function<void()> AgentReceivers::*slot) {
+  return [slot] {
+    if (const auto& receiver = TheAgentReceivers().*slot) receiver();
+  };
+}
 
 void HideSkinned() {
   WithMenu([](MenuWindow& menu) { menu.HideSkinnedWindow(); });
@@ -133,8 +140,8 @@ const std::map<std::string, std::function<void()>>& Commands() {
       {"DS", [] {}},
       {"CCE", [] {}},
       {"GPL", [] {}},
-      {"IPC", [] { TheFrmTray().ChangIP(); }},
-      {"NO", [] { TheFrmTray().IPCA_CHK(); }},
+      {"IPC", Receiver(&AgentReceivers::changeIp)},
+      {"NO", Receiver(&AgentReceivers::readRecoveryState)},
       {"CY", [] { TheApp().VConnect = true; }},
       {"CN", [] { TheApp().VConnect = false; }},
       {"FG", FloatingLogin},
@@ -165,7 +172,7 @@ const std::map<std::string, std::function<void()>>& Commands() {
          BuildStartupList("HKCU");
          StartupFix();
        }},
-      {"J2", SwitchLayout},
+      {"J2", Receiver(&AgentReceivers::switchLayout)},
       {"MT", [] {
          TheApp().Settings.MLogo = EnvValue("MLogo");
          if (Layout() != 1) WithMenu([](MenuWindow& menu) { menu.Logo_Change(); });

@@ -1,7 +1,7 @@
 #include "agent/menu_actions.h"
 
-#include "app/app.h"
-#include "app/menu_hook.h"
+#include "agent/menu_hook.h"
+#include "state/app_state.h"
 #include "store/registry.h"
 #include "ui/twips.h"
 

@@ -3,7 +3,7 @@
 // no menu window is hooked.
 #include <functional>
 
-#include "app/menu_window.h"
+#include "agent/menu_window.h"
 
 // Runs the action on the hooked menu window, if there is one.
 void WithMenu(const std::function<void(MenuWindow&)>& action);

@@ -2,11 +2,10 @@
 
 #include "agent/agent_link.h"
 #include "agent/menu_actions.h"
-#include "app/app.h"
 #include "app/recovery_libraries.h"
 #include "app/tray_icon.h"
+#include "state/app_state.h"
 #include "store/files.h"
-#include "store/forms.h"
 #include "store/launch.h"
 #include "store/processes.h"
 #include "store/registry.h"
@@ -14,6 +13,7 @@
 #include "store/text_util.h"
 #include "store/wait.h"
 #include "ui/form_registry.h"
+#include "ui/forms.h"
 #include "ui/popup_menu.h"
 #include "upkeep/pc_upkeep.h"
 
@@ -34,6 +34,7 @@ WindowOptions FrmTray::Options() const {
 }
 
 void FrmTray::OnLoad() {
+  SetProgramWindow(hwnd());
   DoEvents();
   iconShown_ = false;
   SetFolderAttributes();
@@ -45,6 +46,7 @@ void FrmTray::OnLoad() {
 }
 
 void FrmTray::OnUnload() {
+  SetProgramWindow(nullptr);
   FinishRecoverySession();
   PostQuitMessage(0);
 }

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
 

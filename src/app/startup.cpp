@@ -3,21 +3,25 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/app.h"
+#include "app/agent_wiring.h"
 #include "app/frm_tray.h"
 #include "app/single_instance.h"
 #include "catalog/categories.h"
 #include "catalog/game_entries.h"
+#include "catalog/game_launchers.h"
 #include "catalog/game_list.h"
 #include "menu/classic_menu.h"
 #include "menu/launcher.h"
 #include "skin/skinned_menus.h"
+#include "state/app_state.h"
+#include "state/game_data_folder.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/system_info.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
 #include "store/wait.h"
+#include "upkeep/client_settings_file.h"
 
 std::string ExecutableFolder() {
   std::wstring path(MAX_PATH, L'\0');
@@ -78,6 +82,7 @@ bool RunStartup(const std::string& arguments) {
   LoadClientSettings();
   LoadGameLaunchers();
 
+  ConnectAgentReceivers();
   TheFrmTray().Load();
   DoEvents();
 

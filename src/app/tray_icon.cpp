@@ -11,11 +11,6 @@ TrayIconObserver& Observer() {
 }
 }  // namespace
 
-UINT TaskbarCreatedMessage() {
-  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
-  return message;
-}
-
 std::string TrayTip(char present, char suspended) {
   if (present != '1') return "Tessel 2.7.5";
   return suspended == '1' ? "Tessel2.7.5(보호안함)" : "Tessel2.7.5(보호중)";

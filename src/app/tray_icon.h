@@ -7,11 +7,10 @@
 #include <functional>
 #include <string>
 
+#include "ui/taskbar_created.h"
+
 inline constexpr UINT kTrayCallbackMessage = WM_USER + 100;  // 1124
 inline constexpr UINT kTrayIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;  // 23
-
-// The shell's "TaskbarCreated" message number.
-UINT TaskbarCreatedMessage();
 
 // The tip for the recovery module's state flags ('1' present, '1' suspended).
 std::string TrayTip(char present, char suspended);

@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "app/app.h"
 #include "catalog/fixed_width.h"
 #include "catalog/section_reader.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/text_util.h"
 #include "ui/message_box.h"

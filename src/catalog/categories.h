@@ -1,16 +1,9 @@
 #pragma once
 // The category table Skin\Vdcate.ini: one section per menu category, in menu order.
 #include <string>
-#include <vector>
 
-// Code, Rank and State are fixed-width fields: always exactly their width, blank-padded.
-struct Category {
-  std::string Name;          // section name, the label the customer sees
-  std::string Code = "  ";   // names the button pictures
-  std::string Tag;           // the category's folder under the program folder
-  std::string Rank = "  ";   // "99" when unused
-  std::string State = " ";   // "1" shown
-};
+#include "state/catalog_records.h"
+#include <vector>
 
 std::string CategoryFile();
 

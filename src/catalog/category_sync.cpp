@@ -1,10 +1,10 @@
 #include "catalog/category_sync.h"
 
-#include "app/app.h"
 #include "catalog/download.h"
 #include "catalog/menu_list.h"
 #include "catalog/shortcuts.h"
 #include "catalog/title_set.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/text_util.h"
 

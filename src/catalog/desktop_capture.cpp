@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
-#include "app/app.h"
-#include "catalog/folder_entries.h"
 #include "catalog/shortcuts.h"
+#include "state/app_state.h"
 #include "store/files.h"
+#include "store/folder_entries.h"
 #include "store/ini.h"
 #include "store/registry.h"
 #include "store/text_util.h"

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "app/app.h"
 #include "catalog/section_reader.h"
+#include "state/app_state.h"
+#include "state/game_data_folder.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/system_info.h"

@@ -2,13 +2,7 @@
 // Game.mts: the owner's game entries, one section per menu icon.
 #include <string>
 
-#include "catalog/game_launchers.h"
-
-struct GameEntry {
-  std::string Key, Title, GName, TargetPath, WorkDir, Group, Gubn, Args, Icon;
-  // Used only while scanning the downloaded game list.
-  std::string Process, InsChk, Url, Date;
-};
+#include "state/catalog_records.h"
 
 // Game.mts in the game data folder.
 std::string GameEntryFile();

@@ -1,6 +1,6 @@
 #include "catalog/game_launchers.h"
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/text_util.h"

@@ -4,14 +4,14 @@
 
 #include <cstdlib>
 
-#include "app/app.h"
 #include "catalog/clock.h"
 #include "catalog/download.h"
 #include "catalog/section_reader.h"
-#include "catalog/shell_files.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/registry.h"
+#include "store/shell_files.h"
 #include "store/text_util.h"
 
 namespace {

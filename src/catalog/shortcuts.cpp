@@ -5,7 +5,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/com.h"
 #include "store/files.h"
 #include "store/text_codec.h"

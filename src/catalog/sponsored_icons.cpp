@@ -1,9 +1,9 @@
 #include "catalog/sponsored_icons.h"
 
-#include "app/app.h"
 #include "catalog/menu_list.h"
 #include "catalog/shortcuts.h"
 #include "catalog/title_set.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/registry.h"

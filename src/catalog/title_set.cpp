@@ -1,6 +1,6 @@
 #include "catalog/title_set.h"
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/text_util.h"
 
 namespace {

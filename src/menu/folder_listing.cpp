@@ -1,11 +1,11 @@
 #include "menu/folder_listing.h"
 
-#include "app/app.h"
-#include "catalog/folder_entries.h"
 #include "catalog/title_set.h"
 #include "menu/icon_list.h"
 #include "menu/launcher.h"
+#include "state/app_state.h"
 #include "store/files.h"
+#include "store/folder_entries.h"
 #include "store/text_util.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/menu_window.h"
+#include "agent/menu_window.h"
 #include "images/picture.h"
 #include "menu/icon_list.h"
 #include "menu/menu_checks.h"

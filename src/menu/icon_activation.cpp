@@ -1,7 +1,7 @@
 #include "menu/icon_activation.h"
 
-#include "app/app.h"
 #include "menu/launcher.h"
+#include "state/app_state.h"
 #include "store/files.h"
 
 std::string ActivatedIconFile(const std::optional<IconItem>& item, const std::string& categoryFolder) {

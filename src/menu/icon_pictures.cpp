@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"

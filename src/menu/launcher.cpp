@@ -3,10 +3,10 @@
 #include <optional>
 
 #include "agent/agent_link.h"
-#include "app/app.h"
 #include "catalog/shortcuts.h"
 #include "menu/cd_key.h"
 #include "menu/control_panel.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/launch.h"

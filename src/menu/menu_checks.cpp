@@ -1,7 +1,7 @@
 #include "menu/menu_checks.h"
 
-#include "app/app.h"
 #include "catalog/download.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/launch.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/text_util.h"

@@ -1,7 +1,7 @@
 #include "menu/notice.h"
 
-#include "app/app.h"
 #include "menu/menu_skin.h"
+#include "state/app_state.h"
 #include "store/ini.h"
 #include "store/text_util.h"
 

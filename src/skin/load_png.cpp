@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "skin/png_bitmap.h"
-#include "skin/png_pixels.h"
 #include "images/picture.h"
 #include "skin/picture_box.h"
+#include "skin/png_bitmap.h"
+#include "skin/png_pixels.h"
 #include "store/files.h"
 #include "store/text_codec.h"
 #include "ui/error_trap.h"

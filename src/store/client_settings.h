@@ -31,6 +31,3 @@ struct ClientSettings {
 // Applies one line of env.mts to the settings. Returns the key it set, lower case, or "" for a
 // line that sets nothing (no "=", unknown key, number out of range).
 std::string ApplySettingLine(ClientSettings& settings, std::string_view line);
-
-// Reads env.mts over the current settings; "DeskFix=1" also writes the hang time-outs.
-void LoadClientSettings();

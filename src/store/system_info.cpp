@@ -5,7 +5,6 @@
 
 #include <map>
 
-#include "app/app.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
@@ -57,10 +56,4 @@ std::string GetWindowsVersionName() {
   info.dwOSVersionInfoSize = sizeof(info);
   if (!GetVersionExW(&info)) return {};
   return WindowsVersionName(info.dwMajorVersion, info.dwMinorVersion);
-}
-
-std::string GetGameDataFolder() {
-  std::string folder = Trim(RegReadString(HKEY_CURRENT_USER, "Software\\Harrow\\Game", "szPath"));
-  if (!folder.empty() && FileExists(JoinPath(folder, "Game.mts"))) return folder;
-  return TheApp().ProgramFolder;
 }

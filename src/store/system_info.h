@@ -12,6 +12,3 @@ std::string GetWindowsFolder();
 // "NT4", "98", "ME", "2000", "XP", "2003", "VISTA", "7", "8", or "" for any other version.
 std::string WindowsVersionName(unsigned major, unsigned minor);
 std::string GetWindowsVersionName();
-
-// szPath of HKCU\Software\Harrow\Game when Game.mts is there, else the program folder.
-std::string GetGameDataFolder();

@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <set>
 
-#include "app/app.h"
-#include "catalog/folder_entries.h"
-#include "catalog/shell_files.h"
+#include "state/app_state.h"
 #include "store/files.h"
+#include "store/folder_entries.h"
 #include "store/ini.h"
 #include "store/registry.h"
+#include "store/shell_files.h"
 #include "store/system_info.h"
 #include "store/text_util.h"
 

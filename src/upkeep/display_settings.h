@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/app.h"
+#include "state/app_state.h"
 
 // The mode's text in the form of the Display setting, or nothing for a mode that is never
 // offered (not 32 bit, under 60 Hz, smaller than 800 x 600).

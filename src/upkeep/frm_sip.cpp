@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"

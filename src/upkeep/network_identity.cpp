@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "agent/agent_link.h"
-#include "app/app.h"
+#include "state/app_state.h"
+#include "store/agent_channel.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/launch.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/processes.h"
 #include "store/registry.h"

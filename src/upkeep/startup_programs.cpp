@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/registry.h"

@@ -3,10 +3,7 @@
 // agent) and the user list, both filled from StartN.mts [START], kept in TheApp().
 #include <string>
 
-struct StartupEntry {
-  std::string name;     // Run value name
-  std::string command;  // its command line
-};
+#include "state/app_state.h"
 
 // hive: "HKLM" (the machine list) or "HKCU" (the user list); starts that list afresh.
 void BuildStartupList(const std::string& hive);

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
+#include "agent/menu_hook.h"
 #include "app/frm_tray.h"
-#include "app/menu_hook.h"
 #include "menu/frm_main.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "support/agent_doubles.h"

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
-#include "app/menu_hook.h"
+#include "agent/menu_hook.h"
 #include "app/recovery_libraries.h"
 #include "app/tray_icon.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "catalog/category_sync.h"
 #include "catalog/game_launchers.h"
 #include "catalog/menu_list.h"
 #include "catalog/shortcuts.h"
 #include "catalog/sponsored_icons.h"
 #include "catalog/title_set.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "support/http_test_server.h"

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "app/app.h"
 #include "catalog/clock.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"

@@ -4,10 +4,10 @@
 
 #include <commctrl.h>
 
-#include "app/app.h"
 #include "catalog/categories.h"
 #include "menu/menu_geometry.h"
 #include "menu/web_panes.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "catalog/shortcuts.h"
 #include "menu/cd_key.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "support/test_env.h"

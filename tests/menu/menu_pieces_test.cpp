@@ -1,11 +1,11 @@
 // The classic menu's plain pieces: size rules, skin colours, notice texts and layout.
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "menu/menu_geometry.h"
 #include "menu/menu_layout.h"
 #include "menu/menu_skin.h"
 #include "menu/notice.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "support/test_env.h"

@@ -1,3 +1,4 @@
+#include "state/game_data_folder.h"
 #include "store/system_info.h"
 
 #include <windows.h>

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/menu_window.h"
+#include "agent/menu_window.h"
 #include "ui/window.h"
 
 struct ReceivedRecord {

@@ -7,7 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/app.h"
+#include "app/agent_wiring.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/text_codec.h"
 
@@ -43,6 +44,7 @@ void TesselTest::SetUp() {
   App& app = ResetApp();
   app.ProgramFolder = folder.path();
   app.EnvFile = Path("env.mts");
+  ConnectAgentReceivers();
 
   registryRoot_ = "Software\\TesselTests\\" + UniqueName("registry");
   HKEY user = CreatePrivateKey(registryRoot_ + "\\HKCU");

@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
-#include "app/app.h"
-#include "store/forms.h"
+#include "state/app_state.h"
 #include "support/test_env.h"
+#include "ui/forms.h"
 
 namespace {
 class TestForm : public Window {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "catalog/game_entries.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/system_info.h"
 #include "support/test_env.h"

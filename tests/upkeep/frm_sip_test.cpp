@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
 #include "support/test_env.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "app/frm_tray.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/system_info.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "support/test_env.h"

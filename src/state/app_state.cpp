@@ -1,4 +1,4 @@
-#include "app/app.h"
+#include "state/app_state.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "store/forms.h"
+#include "ui/forms.h"
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "ui/form_registry.h"
 #include "ui/window.h"
 

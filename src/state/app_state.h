@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "catalog/categories.h"
-#include "catalog/game_entries.h"
+#include "state/catalog_records.h"
 #include "store/client_settings.h"
-#include "upkeep/startup_programs.h"
+
+// One program that Windows starts at logon.
+struct StartupEntry {
+  std::string name;     // Run value name
+  std::string command;  // its command line
+};
 
 // One display mode the platform offers, with its text in the form of the Display setting.
 struct DisplayMode {

@@ -1,4 +1,4 @@
-#include "catalog/shell_files.h"
+#include "store/shell_files.h"
 
 #include <windows.h>
 #include <shellapi.h>

@@ -1,6 +1,6 @@
-#include "store/client_settings.h"
+#include "upkeep/client_settings_file.h"
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "upkeep/pc_upkeep.h"
 

@@ -1,18 +1,18 @@
-#include "agent/layout_switch.h"
+#include "app/layout_switch.h"
 
 #include <climits>
 #include <string>
 
 #include "agent/menu_actions.h"
-#include "app/app.h"
 #include "catalog/game_entries.h"
 #include "menu/classic_menu.h"
 #include "skin/skinned_menus.h"
-#include "store/forms.h"
+#include "state/app_state.h"
 #include "store/ini.h"
 #include "store/text_util.h"
 #include "store/wait.h"
 #include "ui/form_registry.h"
+#include "ui/forms.h"
 #include "ui/window.h"
 
 namespace {

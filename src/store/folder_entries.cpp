@@ -1,4 +1,4 @@
-#include "catalog/folder_entries.h"
+#include "store/folder_entries.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "app/menu_hook.h"
+#include "agent/menu_hook.h"
 
 #include "agent/agent_link.h"
-#include "app/app.h"
-#include "app/frm_tray.h"
-#include "app/tray_icon.h"
+#include "state/app_state.h"
+#include "store/agent_channel.h"
 #include "ui/error_trap.h"
+#include "ui/taskbar_created.h"
 #include "upkeep/pc_upkeep.h"
 
 namespace {
@@ -40,7 +40,7 @@ LRESULT CALLBACK HookProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     return 0;
   }
   if (msg == TaskbarCreatedMessage()) {
-    if (HWND tray = TheFrmTray().hwnd()) SendMessageW(tray, msg, 0, 0);
+    if (HWND tray = ProgramWindow()) SendMessageW(tray, msg, 0, 0);
     return 0;
   }
   if (msg == WM_ACTIVATE) {

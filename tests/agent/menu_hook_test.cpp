@@ -1,8 +1,8 @@
-#include "app/menu_hook.h"
+#include "agent/menu_hook.h"
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
+#include "state/app_state.h"
 #include "store/registry.h"
 #include "support/agent_doubles.h"
 #include "support/test_env.h"

@@ -1,0 +1,12 @@
+#pragma once
+// What the agent's commands reach on the floors above the link: the entry connects these once at
+// start-up. An empty slot does nothing.
+#include <functional>
+
+struct AgentReceivers {
+  std::function<void()> switchLayout;       // "J2": the owner changed the layout or the pinning switch
+  std::function<void()> changeIp;           // "IPC": take the address ipc.ini assigns to this PC
+  std::function<void()> readRecoveryState;  // "NO": the recovery module's state for the tray tip
+};
+
+AgentReceivers& TheAgentReceivers();

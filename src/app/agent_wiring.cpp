@@ -1,0 +1,12 @@
+#include "app/agent_wiring.h"
+
+#include "agent/agent_receivers.h"
+#include "app/frm_tray.h"
+#include "app/layout_switch.h"
+
+void ConnectAgentReceivers() {
+  AgentReceivers& receivers = TheAgentReceivers();
+  receivers.switchLayout = SwitchLayout;
+  receivers.changeIp = [] { TheFrmTray().ChangIP(); };
+  receivers.readRecoveryState = [] { TheFrmTray().IPCA_CHK(); };
+}
