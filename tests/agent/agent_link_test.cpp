@@ -67,6 +67,19 @@ TEST_F(AgentLinkTest, CommandsAreTrimmedAndUpperCasedAndA1RebuildsTheBannersButt
   EXPECT_EQ(menu.OwnCount(WM_COPYDATA), 0) << "copy-data records stop at the hook";
 }
 
+TEST_F(AgentLinkTest, NoticesAndTheFloatingLoginReachTheSkinnedLayoutsOnly) {
+  SendCommand(menu.hwnd(), "NB");
+  SendCommand(menu.hwnd(), "FG");
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "Load_Notice"}));
+  EXPECT_EQ(TheApp().LoginPurpose, "");
+  menu.calls.clear();
+  TheApp().Settings.ltype = 2;
+  SendCommand(menu.hwnd(), "NB");
+  SendCommand(menu.hwnd(), "FG");
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "ShowNotice", "Press(F1)"}));
+  EXPECT_EQ(TheApp().LoginPurpose, "FG");
+}
+
 TEST_F(AgentLinkTest, PositionsAreStoredInTwipsUnderTheLayoutsNamesUnlessTheMenuIsMinimised) {
   ShowWindow(menu.hwnd(), SW_MINIMIZE);
   SendCommand(menu.hwnd(), "B2");
