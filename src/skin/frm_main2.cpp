@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "agent/menu_hook.h"
-#include "menu/menu_geometry.h"
+#include "skin/banner_places.h"
 #include "skin/float_row.h"
 #include "skin/frm_notice.h"
 #include "skin/image_files.h"
@@ -24,14 +24,12 @@
 #include "upkeep/windows_folders.h"
 
 namespace {
-// The banner's parts, in twips: 15750 x 1440 (1050 x 96 pixels at 96 DPI).
-constexpr SIZE kBannerSize{15750, 1440};
-constexpr RECT kWeb11Place{4140, 120, 11160, 1320};
-constexpr RECT kWeb22Place{11400, 120, 14910, 1320};
-constexpr RECT kMinimisePlace{15270, 120, 15600, 450};
-RECT UtilityPlace(int index) { return {360 + index * 900, 330, 360 + index * 900 + 780, 1110}; }
-
-constexpr int kBottomMargin = 8;  // pixels between the banner and the screen's bottom edge
+// The banner's parts, in twips, where its picture draws their places: the web panes' wells, then
+// the utility buttons and the minimise button.
+constexpr RECT kWeb11Place{2070, 270, 9090, 1230};
+constexpr RECT kWeb22Place{9270, 270, 12270, 1230};
+constexpr RECT kMinimisePlace{15210, 150, 15570, 510};
+RECT UtilityPlace(int index) { return {12450 + index * 660, 270, 12450 + index * 660 + 630, 1230}; }
 
 
 // The skinned category windows that are loaded.
@@ -59,8 +57,8 @@ WindowOptions FrmMain2::Options() const {
   options.exStyle = WS_EX_TOOLWINDOW;
   options.x = 0;
   options.y = 0;
-  options.width = TwipsToPixelsX(kBannerSize.cx);
-  options.height = TwipsToPixelsY(kBannerSize.cy);
+  options.width = TwipsToPixelsX(kBannerSizeTwips.cx);
+  options.height = TwipsToPixelsY(kBannerSizeTwips.cy);
   options.background = nullptr;
   return options;
 }
@@ -174,14 +172,9 @@ void FrmMain2::LoadButton(int mode) {
 }
 
 void FrmMain2::PlaceAtStoredPosition() {
-  RECT place{}, work{};
+  RECT place{};
   GetWindowRect(hwnd(), &place);
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const SIZE size{place.right - place.left, place.bottom - place.top};
-  std::optional<int> left = StoredTwips("Left2"), top = StoredTwips("Top2");
-  POINT corner{left ? TwipsToPixelsX(*left) : (work.left + work.right - size.cx) / 2,
-               top ? TwipsToPixelsY(*top) : work.bottom - size.cy - kBottomMargin};
-  corner = KeepOnScreen(corner, size, ScreenSize());
+  POINT corner = BannerCorner({place.right - place.left, place.bottom - place.top});
   SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (loaded_) LoadButton(2);
 }
@@ -262,15 +255,11 @@ void FrmMain2::OpenCategoryMenu(int index) {
   SetForegroundWindow(menu.hwnd());
 }
 
-// Centred over the banner, above the row of floating buttons, kept on the screen.
 void FrmMain2::PlaceBesideBanner(HWND menu) const {
   RECT banner{}, place{};
   GetWindowRect(hwnd(), &banner);
   GetWindowRect(menu, &place);
-  const SIZE size{place.right - place.left, place.bottom - place.top};
-  POINT corner{banner.left + (banner.right - banner.left - size.cx) / 2,
-               TwipsToPixelsY(FloatTop(PixelsToTwipsY(banner.top))) - kBottomMargin - size.cy};
-  corner = KeepOnScreen(corner, size, ScreenSize());
+  POINT corner = MenuCornerBesideBanner({place.right - place.left, place.bottom - place.top}, banner);
   SetWindowPos(menu, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE);
 }
 

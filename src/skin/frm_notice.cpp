@@ -7,10 +7,14 @@
 #include "store/text_codec.h"
 
 namespace {
-constexpr SIZE kSize{320, 220};
+// Where the picture draws its title bar and paper: the lines go on the paper, the close button on
+// the bar.
+constexpr SIZE kSize{380, 200};
+constexpr RECT kClosePlace{346, 10, 370, 34};
+constexpr int kLineLeft = 20, kLineTop = 62, kLinePitch = 26, kLineHeight = 22;
 constexpr COLORREF kTextColor = RGB(127, 83, 28);
-constexpr COLORREF kPaperColor = RGB(250, 244, 230);
-constexpr int kMargin = 16;
+constexpr COLORREF kPaperColor = RGB(247, 241, 230);
+constexpr int kMargin = 20;
 }  // namespace
 
 WindowOptions FrmNotice::Options() const {
@@ -31,17 +35,18 @@ WindowOptions FrmNotice::Options() const {
 void FrmNotice::OnLoad() {
   picture_ = LoadPicture(ImageFile("Notice.png"));
   MakeSkinButton(cmdClose_, hwnd(), kNoticeCloseId);
-  MoveWindow(cmdClose_.hwnd(), kSize.cx - 32, 10, 22, 22, FALSE);
+  MoveWindow(cmdClose_.hwnd(), kClosePlace.left, kClosePlace.top, kClosePlace.right - kClosePlace.left,
+             kClosePlace.bottom - kClosePlace.top, FALSE);
   cmdClose_.SetPicture(PictureButton::State::Normal, ImageFile("NT_N.png"));
   cmdClose_.SetPicture(PictureButton::State::Hover, ImageFile("NT_O.png"));
-  font_ = CreateFontW(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+  font_ = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"NanumGothic");
   std::vector<std::string> lines = ReadNotice().texts;
   for (int i = 0; i < kNoticeLabels; ++i) {
     std::string text = i < static_cast<int>(lines.size()) ? lines[i] : std::string();
     lblNotice_[i] = CreateWindowExW(0, L"STATIC", Widen(text).c_str(),
-                                    WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS, 22,
-                                    58 + i * 30, kSize.cx - 44, 24, hwnd(),
+                                    WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS,
+                                    kLineLeft, kLineTop + i * kLinePitch, kSize.cx - 2 * kLineLeft, kLineHeight, hwnd(),
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNoticeLabelId + i)),
                                     GetModuleHandleW(nullptr), nullptr);
     SendMessageW(lblNotice_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

@@ -7,6 +7,7 @@
 #include "menu/folder_listing.h"
 #include "menu/icon_activation.h"
 #include "menu/launcher.h"
+#include "skin/banner_places.h"
 #include "skin/frm_main2.h"
 #include "skin/image_files.h"
 #include "skin/png_over_background.h"
@@ -64,15 +65,17 @@ std::vector<const GameLauncherEntry*> LaunchersInUse() {
 SkinnedMenu::SkinnedMenu(int layout) : Window(layout == 1 ? "frmMain4" : "frmMain3"), layout_(layout) {}
 
 WindowOptions SkinnedMenu::Options() const {
-  SkinnedPlaces places = PlaceSkinnedMenu(layout_, 0, 0, 0);
+  SkinnedPlaces places = PlaceSkinnedMenu(layout_, 0, 0);
   WindowOptions options;
   options.caption = "Tessel";
   options.style = WS_POPUP | WS_CLIPCHILDREN;
   options.exStyle = WS_EX_TOOLWINDOW;
   options.width = TwipsToPixelsX(places.window.cx);
   options.height = TwipsToPixelsY(places.window.cy);
-  options.x = std::max(0, (GetSystemMetrics(SM_CXSCREEN) - options.width) / 2);
-  options.y = std::max(0, (GetSystemMetrics(SM_CYSCREEN) - options.height) / 2);
+  // Where a floating button will place it: it does not jump when it is first opened.
+  POINT corner = MenuCornerBesideBanner({options.width, options.height}, BannerPlace());
+  options.x = corner.x;
+  options.y = corner.y;
   options.background = nullptr;
   return options;
 }
@@ -100,7 +103,7 @@ void SkinnedMenu::OnLoad() {
     cmdRight_.SetPicture(PictureButton::State::Normal, ImageFile("Right_N.png"));
     cmdRight_.SetPicture(PictureButton::State::Hover, ImageFile("Right_O.png"));
   }
-  places_ = PlaceSkinnedMenu(layout_, 0, 0, 0);
+  places_ = PlaceSkinnedMenu(layout_, 0, 0);
   PlaceWindow();
 }
 
@@ -130,8 +133,7 @@ void SkinnedMenu::StartUpWork() {
 void SkinnedMenu::CateMain(bool showButtons) {
   const auto& categories = TheApp().Categories;
   std::vector<const GameLauncherEntry*> launchers = LaunchersInUse();
-  places_ = PlaceSkinnedMenu(layout_, static_cast<int>(categories.size()) - 1,
-                             showButtons ? LastShownButton() : 0, static_cast<int>(launchers.size()));
+  places_ = PlaceSkinnedMenu(layout_, static_cast<int>(categories.size()) - 1, static_cast<int>(launchers.size()));
   PlaceWindow();
   cmdState_.SetPicture(PictureButton::State::Normal, ImageFile(PicturesOf(layout_).closeNormal));
   cmdState_.SetPicture(PictureButton::State::Hover, ImageFile(PicturesOf(layout_).closeHover));
@@ -141,14 +143,6 @@ void SkinnedMenu::CateMain(bool showButtons) {
   if (layout_ == 1) ListFirstCategory();
   TrimWorkingSet();
   StartEscPoll();
-}
-
-int SkinnedMenu::LastShownButton() const {
-  const auto& categories = TheApp().Categories;
-  int last = 0;
-  for (size_t i = 2; i < categories.size(); ++i)
-    if (categories[i].State == "1") last = static_cast<int>(i) - 1;
-  return last;
 }
 
 void SkinnedMenu::PlaceWindow() {

@@ -79,7 +79,6 @@ class SkinnedMenu : public Window {
   void ListChosenCategory(const Category& category);
   void ActivateIcon(int listIndex);
   void RestoreNormalPictures();
-  int LastShownButton() const;
   TaggedList& ChosenList() { return lists_[layout_ == 1 ? 1 : 0]; }
 
   int layout_;

@@ -1,16 +1,18 @@
 #pragma once
 // Where the parts of the two skinned category windows go, in twips from the window's top-left
-// corner: layout 1 (frmMain4, 18000 x 12000, a scrolling strip of menu buttons on top, the first
-// category's list at the left, the chosen one's at the right) and layout 2 (frmMain3, 9780 wide,
-// one list, menu buttons in rows of seven below it). Category button i-1 stands for category i;
-// from category 2 on each has its slot, shown or not, so hidden categories leave gaps.
+// corner, matching the panels their background pictures draw: layout 1 (frmMain4, 18000 x 12000:
+// a scrolling strip of menu buttons on top, the first category's title and list at the left, a
+// column of category buttons beside the chosen category's list) and layout 2 (frmMain3, 9780 x
+// 9600 or more: a column of category buttons beside one list, menu buttons in rows of seven below).
+// Category button i-1 stands for category i; from category 2 on each has its slot in the column,
+// shown or not, so hidden categories leave gaps.
 #include <windows.h>
 
 #include <vector>
 
 // Picture sizes the window stretches its pictures to, in twips (15 twips make a pixel at 96 DPI):
-// category buttons and the title 2160 x 600 in layout 1 and 2250 x 510 in layout 2, menu buttons
-// 1290 x 1290, the close button 420 x 420.
+// category buttons and the title 2460 x 600 in layout 1 and 2100 x 540 in layout 2, menu buttons
+// 1290 x 1290 in layout 1 and 1140 x 1140 in layout 2, the close button 480 x 480 and 420 x 420.
 inline constexpr int kMenuButtonPitch = 1355;  // layout 1 strip, also its scrolling step
 inline constexpr int kMenuButtonSize = 1290;
 
@@ -23,9 +25,8 @@ struct SkinnedPlaces {
   std::vector<RECT> categories;  // by button index from 1 (category 2) on; slot 0 is never shown
 };
 
-// categoryButtons: the category count; rows are made up to the last shown button (index from 1);
-// menuButtons: the launcher entries in use.
-SkinnedPlaces PlaceSkinnedMenu(int layout, int categoryButtons, int lastShownButton, int menuButtons);
+// categoryButtons: the category count; menuButtons: the launcher entries in use.
+SkinnedPlaces PlaceSkinnedMenu(int layout, int categoryButtons, int menuButtons);
 
 // Menu button k: layout 1 inside its strip, layout 2 in the window.
 RECT MenuButtonPlace(int layout, int k);

@@ -133,15 +133,16 @@ TEST_F(SkinnedLayouts, LayoutSwitchesBackAndForthLeaveOneAnsweringWindow) {
     Env("LType=" + std::to_string(step.layout) + "\r\n");
     Agent(folder, std::string("--send ") + asking + " 3 J2");
     ASSERT_NE(Window(step.answering), nullptr) << step.layout;
-    if (step.category) ASSERT_NE(Window("F0"), nullptr) << step.layout;
+    if (step.category) {
+      ASSERT_NE(Window("F0"), nullptr) << step.layout;
+    }
     std::string everyone;
     for (const char* form : {"frmMain", "frmMain2", "frmMain3", "frmMain4"})
       everyone += std::string(" --send ") + form + " 3 XY";
     EXPECT_EQ(Agent(folder, everyone).replies, "3 XY\n") << "layout " << step.layout;
-    for (const char* form : {"frmMain", "frmMain2", "frmMain3", "frmMain4", "F0"}) {
-      bool expected = std::string(form) == step.answering || (step.category && std::string(form) == step.category) ||
-                      (step.category && std::string(form) == "F0");
-      EXPECT_EQ(Window(form, 0) != nullptr, expected) << form << " in layout " << step.layout;
+    for (std::string form : {"frmMain", "frmMain2", "frmMain3", "frmMain4", "F0"}) {
+      bool expected = form == step.answering || (step.category && (form == step.category || form == "F0"));
+      EXPECT_EQ(Window(form.c_str(), 0) != nullptr, expected) << form << " in layout " << step.layout;
     }
     asking = step.answering;
   }

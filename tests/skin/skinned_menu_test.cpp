@@ -104,7 +104,7 @@ TEST_F(SkinnedMenuTest, LayoutOneListsTheFirstCategoryBesideTheChosenOne) {
   EXPECT_TRUE(Visible(menu1, kSkinnedCategoryId + 1));
   EXPECT_FALSE(Visible(menu1, kSkinnedCategoryId + 2)) << "a hidden category";
   EXPECT_TRUE(Visible(menu1, kSkinnedCategoryId + 3));
-  EXPECT_EQ(ClientPlace(menu1, kSkinnedCategoryId + 3).left, TwipsToPixelsX(6480 + 2 * 2280))
+  EXPECT_EQ(ClientPlace(menu1, kSkinnedCategoryId + 3).top, TwipsToPixelsY(2880 + 2 * 660))
       << "keeps its own slot after the hidden one";
 
   Command(menu1, kSkinnedCategoryId + 1);
@@ -175,7 +175,7 @@ TEST_F(SkinnedMenuTest, TheStripOfManyMenuButtonsScrollsAndShowsWholeButtonsOnly
   EXPECT_EQ(menu1.StripLeft(), -3 * 1355) << "stops with the last button in sight";
   EXPECT_FALSE(Visible(menu1, first));
   EXPECT_TRUE(Visible(menu1, last));
-  EXPECT_EQ(ClientPlace(menu1, last).left, TwipsToPixelsX(540 - 3 * 1355 + 14 * 1355 + 205));
+  EXPECT_EQ(ClientPlace(menu1, last).left, TwipsToPixelsX(720 - 3 * 1355 + 14 * 1355 + 205));
   for (int i = 0; i < 5; ++i) Command(menu1, kSkinnedRightId);
   EXPECT_EQ(menu1.StripLeft(), 0);
   EXPECT_TRUE(Visible(menu1, first));

@@ -110,22 +110,27 @@ TEST(SkinnedPlaces, MenuButtonsFollowTheirLayout) {
   EXPECT_EQ(StripWidth(3), 2 * 1355 + 205 + 1355);
 }
 
-TEST(SkinnedPlaces, LayoutTwoGrowsWithItsMenuRowsAndHiddenSlotsStayEmpty) {
-  SkinnedPlaces one = PlaceSkinnedMenu(2, 20, 7, 7), two = PlaceSkinnedMenu(2, 20, 7, 8);
+TEST(SkinnedPlaces, LayoutTwoGrowsWithItsThirdMenuRowAndCategorySlotsFollowEachOther) {
+  SkinnedPlaces one = PlaceSkinnedMenu(2, 20, 7), two = PlaceSkinnedMenu(2, 20, 14), three = PlaceSkinnedMenu(2, 20, 15);
   EXPECT_EQ(one.window.cx, 9780);
-  EXPECT_GT(two.window.cy, one.window.cy);
-  EXPECT_GE(two.window.cy, MenuButtonPlace(2, 7).bottom);
+  EXPECT_EQ(one.window.cy, two.window.cy);
+  EXPECT_GE(two.window.cy, MenuButtonPlace(2, 13).bottom);
+  EXPECT_GE(three.window.cy, MenuButtonPlace(2, 14).bottom) << "a third row makes the window taller";
   EXPECT_LE(one.lists[0].bottom, MenuButtonPlace(2, 0).top) << "the list ends above the menu buttons";
 
-  SkinnedPlaces first = PlaceSkinnedMenu(1, 20, 7, 0);
+  for (const SkinnedPlaces& places : {one, PlaceSkinnedMenu(1, 20, 0)}) {
+    ASSERT_EQ(places.categories.size(), 20u);
+    for (size_t button = 2; button < 20; ++button) {
+      EXPECT_EQ(places.categories[button].left, places.categories[1].left) << "one column";
+      EXPECT_GT(places.categories[button].top, places.categories[button - 1].bottom - 1) << button;
+    }
+  }
+  SkinnedPlaces first = PlaceSkinnedMenu(1, 20, 0);
   EXPECT_EQ(first.window.cx, 18000);
   EXPECT_EQ(first.window.cy, 12000);
   ASSERT_EQ(first.lists.size(), 2u);
-  ASSERT_EQ(first.categories.size(), 20u);
-  EXPECT_EQ(first.categories[6].left, first.categories[1].left) << "rows of five";
-  EXPECT_GT(first.categories[6].top, first.categories[1].top);
-  EXPECT_GE(first.lists[1].top, first.categories[7].bottom) << "the chosen list starts below the last shown row";
-  EXPECT_LT(PlaceSkinnedMenu(1, 20, 2, 0).lists[1].top, first.lists[1].top);
+  EXPECT_LE(first.categories[1].right, first.lists[1].left) << "the column stands beside the chosen list";
+  EXPECT_LE(first.title.bottom, first.lists[0].top) << "the title above the first list";
 }
 
 TEST(SkinnedPlaces, TheStripScrollsOneButtonAtATimeAndNeverPastItsEnds) {
