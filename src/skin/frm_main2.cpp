@@ -10,6 +10,7 @@
 #include "skin/frm_notice.h"
 #include "skin/image_files.h"
 #include "skin/skin_button.h"
+#include "skin/skinned_paint.h"
 #include "skin/skinned_menu.h"
 #include "skin/skinned_places.h"
 #include "skin/utility_buttons.h"
@@ -298,6 +299,7 @@ void FrmMain2::OnCommand(int id, int code, HWND) {
 }
 
 std::optional<LRESULT> FrmMain2::OnMessage(UINT msg, WPARAM wParam, LPARAM) {
+  if (auto painted = PaintWhole(hwnd(), msg, wParam, [this](HDC dc) { Paint(dc); })) return painted;
   switch (msg) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && !activatedOnce_) {
@@ -319,18 +321,6 @@ std::optional<LRESULT> FrmMain2::OnMessage(UINT msg, WPARAM wParam, LPARAM) {
         floatsMinimised_ = false;
         LoadButton(0);
       }
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
-      Paint(dc);
-      EndPaint(hwnd(), &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_SYSCOMMAND:
       // The customer cannot close the banner; the program closes it when it quits or switches layout.

@@ -3,6 +3,7 @@
 #include "menu/notice.h"
 #include "skin/image_files.h"
 #include "skin/skin_button.h"
+#include "skin/skinned_paint.h"
 #include "skin/window_shape.h"
 #include "store/text_codec.h"
 
@@ -84,19 +85,8 @@ void FrmNotice::OnCommand(int id, int code, HWND) {
 }
 
 std::optional<LRESULT> FrmNotice::OnMessage(UINT msg, WPARAM wParam, LPARAM) {
+  if (auto painted = PaintWhole(hwnd(), msg, wParam, [this](HDC dc) { Paint(dc); })) return painted;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
-      Paint(dc);
-      EndPaint(hwnd(), &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetTextColor(dc, kTextColor);

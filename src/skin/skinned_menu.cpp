@@ -12,6 +12,7 @@
 #include "skin/image_files.h"
 #include "skin/png_over_background.h"
 #include "skin/skin_button.h"
+#include "skin/skinned_paint.h"
 #include "skin/window_shape.h"
 #include "state/app_state.h"
 #include "store/files.h"
@@ -355,6 +356,7 @@ void SkinnedMenu::OnCommand(int id, int code, HWND) {
 }
 
 std::optional<LRESULT> SkinnedMenu::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (auto painted = PaintWhole(hwnd(), msg, wParam, [this](HDC dc) { PaintBackground(dc); })) return painted;
   switch (msg) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && !activatedOnce_) {
@@ -366,18 +368,6 @@ std::optional<LRESULT> SkinnedMenu::OnMessage(UINT msg, WPARAM wParam, LPARAM lP
       RestoreNormalPictures();
       if (wParam & MK_LBUTTON) DragWindow(hwnd(), 1);
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PRINTCLIENT:
-      PaintBackground(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
-      PaintBackground(dc);
-      EndPaint(hwnd(), &paint);
-      return 0;
-    }
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       for (int i = 0; i < ListCount(); ++i) {

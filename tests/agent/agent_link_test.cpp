@@ -78,6 +78,10 @@ TEST_F(AgentLinkTest, NoticesAndTheFloatingLoginReachTheSkinnedLayoutsOnly) {
   SendCommand(menu.hwnd(), "FG");
   EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "ShowNotice", "Press(F1)"}));
   EXPECT_EQ(TheApp().LoginPurpose, "FG");
+  menu.calls.clear();
+  SendCommand(menu.hwnd(), "ALL");
+  EXPECT_EQ(menu.calls, (Texts{"ResetCategorySelection", "HidePopups", "HideSkinnedWindow", "Load_CateF2",
+                               "Load_CmdBtn", "Load_Image", "LoadButton(1)", "ShowNotice"}));
 }
 
 TEST_F(AgentLinkTest, PositionsAreStoredInTwipsUnderTheLayoutsNamesUnlessTheMenuIsMinimised) {
