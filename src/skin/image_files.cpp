@@ -3,4 +3,7 @@
 #include "state/app_state.h"
 #include "store/files.h"
 
-std::string ImageFile(const std::string& name) { return JoinPath(JoinPath(TheApp().ProgramFolder, "image"), name); }
+std::string ImageFile(const std::string& name) {
+  if (name.empty() || name == "." || name == ".." || name.find_first_of("\\/:") != std::string::npos) return {};
+  return JoinPath(JoinPath(TheApp().ProgramFolder, "image"), name);
+}

@@ -5,6 +5,7 @@
 #include "catalog/categories.h"
 #include "skin/float_items.h"
 #include "skin/float_row.h"
+#include "skin/image_files.h"
 #include "skin/skinned_places.h"
 #include "state/app_state.h"
 #include "store/files.h"
@@ -84,6 +85,13 @@ TEST_F(SkinnedPiecesTest, ButtonCountBelowFiveOrMissingIsSeven) {
   RegDeleteValue(HKEY_CURRENT_USER, kTesselKey, "mBtnCnt");
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "mBtnCnt", "6");
   EXPECT_EQ(ReadFloatButtonCount(), 6) << "kept as text by some tools";
+}
+
+TEST_F(SkinnedPiecesTest, PictureNamesStayInsideTheImageFolder) {
+  EXPECT_EQ(ImageFile("BG_N.png"), Path("image\\BG_N.png"));
+  EXPECT_EQ(ImageFile("a..b_N.png"), Path("image\\a..b_N.png"));
+  for (const char* hostile : {"..\\..\\Windows\\win.ini", "../up_N.png", "sub\\x_N.png", "C:x_N.png", "..", ""})
+    EXPECT_EQ(ImageFile(hostile), "") << hostile;
 }
 
 TEST(FloatRow, ButtonsShareTheRowWithEqualGaps) {
