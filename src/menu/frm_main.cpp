@@ -33,8 +33,6 @@ void Place(HWND control, const RECT& area) {
   if (control) MoveWindow(control, area.left, area.top, Width(area), Height(area), TRUE);
 }
 
-bool IsDark(COLORREF color) { return GetRValue(color) * 3 + GetGValue(color) * 6 + GetBValue(color) < 1280; }
-
 std::string CategoryPicture(const Category& category, const char* state) {
   return "menu_" + Trim(category.Code) + state + ".jpg";
 }
@@ -343,9 +341,7 @@ void FrmMain::Change_BGIMG() {
   std::string back = SkinFile("back.jpg");
   bool picture = Trim(settings.BGIMG) == "1" && FileExists(back);
   // Without an owner's colour the text keeps readable on whatever background the skin has.
-  COLORREF text = settings.FontColor != 0 ? static_cast<COLORREF>(settings.FontColor)
-                  : IsDark(colors_.list)  ? RGB(232, 237, 245)
-                                          : RGB(0, 0, 0);
+  COLORREF text = settings.FontColor != 0 ? static_cast<COLORREF>(settings.FontColor) : ReadableTextOn(colors_.list);
   list_.SetColors(colors_.list, text);
   list_.SetBackPicture(picture ? LoadPicture(back) : Picture());
 }

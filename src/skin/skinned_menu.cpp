@@ -7,6 +7,7 @@
 #include "menu/folder_listing.h"
 #include "menu/icon_activation.h"
 #include "menu/launcher.h"
+#include "menu/menu_skin.h"
 #include "skin/banner_places.h"
 #include "skin/frm_main2.h"
 #include "skin/image_files.h"
@@ -36,8 +37,6 @@ constexpr LayoutPictures kPictures2{"clt_bg2.png", "2", "X_2N.PNG", "X_2O.PNG", 
 const LayoutPictures& PicturesOf(int layout) { return layout == 1 ? kPictures1 : kPictures2; }
 
 constexpr COLORREF kBackColor = RGB(27, 33, 44);
-constexpr COLORREF kListColor = RGB(24, 30, 42);
-constexpr COLORREF kListText = RGB(232, 237, 245);
 
 std::string CategoryPicture(int layout, const Category& category, const char* state) {
   return ImageFile("menu_" + Trim(category.Code) + PicturesOf(layout).categorySuffix + state + ".png");
@@ -91,9 +90,11 @@ void SkinnedMenu::OnLoad() {
   scratch_.Create(hwnd(), 0, 0, 1, 1, false, kBackColor);
   ShowWindow(picBack_.hwnd(), SW_HIDE);
   ShowWindow(scratch_.hwnd(), SW_HIDE);
+  // The lists take the skin's list colour (Color.ini), which the background pictures' panels share.
+  const COLORREF listColor = ReadSkinColors().list;
   for (int i = 0; i < ListCount(); ++i) {
     lists_[i].list.Create(hwnd(), kSkinnedListId + i);
-    lists_[i].list.SetColors(kListColor, kListText);
+    lists_[i].list.SetColors(listColor, ReadableTextOn(listColor));
   }
   MakeSkinButton(cmdState_, hwnd(), kSkinnedCloseId);
   if (layout_ == 1) {
