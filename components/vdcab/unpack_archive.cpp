@@ -15,10 +15,6 @@
 #include "zip/winzip_aes.h"
 
 namespace {
-constexpr uint64_t kMaxArchiveSize = 96ull << 20;
-constexpr size_t kMaxEntries = 1024;
-constexpr uint64_t kMaxTotalOutput = 64ull << 20;
-
 int CodeOf(ZipFault fault) {
   switch (fault) {
     case ZipFault::Damaged: return DECAB_DAMAGED;
@@ -112,14 +108,14 @@ int WriteAll(const ExtractionPlan& plan, const std::vector<Bytes>& files, const 
 int UnpackArchive(const std::string& targetFolder, const std::string& archiveFile, std::string_view password) {
   const auto size = FileSize(archiveFile);
   if (!size) return DECAB_NO_ARCHIVE;
-  if (*size > kMaxArchiveSize) return DECAB_TOO_LARGE;
+  if (*size > kMaxArchiveBytes) return DECAB_TOO_LARGE;
   auto bytes = ReadFileBytes(archiveFile);
   if (!bytes) return DECAB_NO_ARCHIVE;
   const std::span<uint8_t> archive(reinterpret_cast<uint8_t*>(bytes->data()), bytes->size());
 
-  const ZipDirectory directory = ReadZipDirectory(archive, kMaxEntries);
+  const ZipDirectory directory = ReadZipDirectory(archive, kMaxArchiveEntries);
   const ExtractionPlan plan =
-      PlanExtraction(directory, [](std::string_view name) { return OemToUtf8(name); }, kMaxTotalOutput);
+      PlanExtraction(directory, [](std::string_view name) { return OemToUtf8(name); }, kMaxExtractedBytes);
   if (plan.fault != ZipFault::None) return CodeOf(plan.fault);
 
   std::vector<WinZipKeys> keys;

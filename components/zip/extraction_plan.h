@@ -7,6 +7,11 @@
 
 #include "zip/zip_directory.h"
 
+// What DeCab takes on at most.
+inline constexpr uint64_t kMaxArchiveBytes = 96ull << 20;
+inline constexpr size_t kMaxArchiveEntries = 1024;
+inline constexpr uint64_t kMaxExtractedBytes = 64ull << 20;
+
 struct PlannedEntry {
   const ZipEntry* entry;
   std::string path;  // relative to the target folder, UTF-8, backslashes
