@@ -116,7 +116,7 @@ std::optional<std::string> WriteAesZip(const std::vector<ZipFile>& files, std::s
   std::vector<ZipRecord> records;
   for (const ZipFile& file : files) {
     if (file.bytes.size() > kMax32) return std::nullopt;
-    auto sealed = SealWinZipAes(password, {reinterpret_cast<const uint8_t*>(file.bytes.data()), file.bytes.size()});
+    auto sealed = SealWinZipAes(password, AsBytes(file.bytes));
     if (!sealed) return std::nullopt;
     ZipRecord record;
     record.name = file.name;
