@@ -1,7 +1,5 @@
 #include "skin/frm_main2.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "agent/menu_hook.h"
@@ -10,8 +8,8 @@
 #include "skin/frm_notice.h"
 #include "skin/image_files.h"
 #include "skin/skin_button.h"
-#include "skin/skinned_paint.h"
 #include "skin/skinned_menu.h"
+#include "skin/skinned_paint.h"
 #include "skin/skinned_places.h"
 #include "skin/utility_buttons.h"
 #include "skin/window_shape.h"
@@ -31,7 +29,6 @@ constexpr RECT kWeb11Place{2070, 270, 9090, 1230};
 constexpr RECT kWeb22Place{9270, 270, 12270, 1230};
 constexpr RECT kMinimisePlace{15210, 150, 15570, 510};
 RECT UtilityPlace(int index) { return {12450 + index * 660, 270, 12450 + index * 660 + 630, 1230}; }
-
 
 // The skinned category windows that are loaded.
 std::vector<SkinnedMenu*> LoadedMenus() {

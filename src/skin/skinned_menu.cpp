@@ -98,12 +98,9 @@ void SkinnedMenu::OnLoad() {
   }
   MakeSkinButton(cmdState_, hwnd(), kSkinnedCloseId);
   if (layout_ == 1) {
+    // The background picture draws the strip's arrows; these buttons are where they take clicks.
     MakeSkinButton(cmdLeft_, hwnd(), kSkinnedLeftId);
     MakeSkinButton(cmdRight_, hwnd(), kSkinnedRightId);
-    cmdLeft_.SetPicture(PictureButton::State::Normal, ImageFile("Left_N.png"));
-    cmdLeft_.SetPicture(PictureButton::State::Hover, ImageFile("Left_O.png"));
-    cmdRight_.SetPicture(PictureButton::State::Normal, ImageFile("Right_N.png"));
-    cmdRight_.SetPicture(PictureButton::State::Hover, ImageFile("Right_O.png"));
   }
   places_ = PlaceSkinnedMenu(layout_, 0, 0);
   PlaceWindow();
