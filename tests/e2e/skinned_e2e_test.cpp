@@ -99,8 +99,9 @@ TEST_F(SkinnedLayouts, LayoutOneLinesUpItsButtonsOpensTheMenuAtTheirCategoryAndH
   EXPECT_EQ(program.End(), 0u);
 }
 
-TEST_F(SkinnedLayouts, LayoutTwoOpensItsMenuAtTheFirstCategoryFromTheSecondButton) {
-  Env("ltype=2\r\n");
+TEST_F(SkinnedLayouts, LayoutTwoOpensItsMenuAtTheFirstCategoryFromTheSecondButtonAndRunsTheShutdownUpkeep) {
+  RegDeleteValue(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardSpeed");
+  Env("ltype=2\r\nKeyBoard=1\r\nKeyBoardSpeed=17\r\n");
   ASSERT_TRUE(program.Start());
   ASSERT_TRUE(program.WaitUntilReady(20000));
   HWND menu = Window("frmMain3");
@@ -112,6 +113,10 @@ TEST_F(SkinnedLayouts, LayoutTwoOpensItsMenuAtTheFirstCategoryFromTheSecondButto
   PostMessageW(Window("F1", 0), WM_LBUTTONUP, 0, MAKELPARAM(40, 40));
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu); }));
   EXPECT_TRUE(WaitUntil([&] { return Items(GetDlgItem(menu, kSkinnedListId)) == 1; })) << "the first category, Best";
+
+  SendMessageTimeoutW(Window("frmMain2", 0), WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 10000, nullptr);
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardSpeed"), "17")
+      << "the banner's hook runs the shutdown upkeep";
   EXPECT_EQ(program.End(), 0u);
 }
 
