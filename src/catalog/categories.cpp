@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "catalog/fixed_width.h"
 #include "catalog/section_reader.h"
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/path_names.h"
 #include "store/text_util.h"
 #include "ui/message_box.h"
 
@@ -98,6 +100,10 @@ void LoadCategories() {
       },
       [&](std::string_view key, std::string_view value) { ApplyKey(list.back(), key, value); }};
   reader.Read(*text);
+  // The tag names the category's folder under the program folder: a category whose tag would lead
+  // elsewhere is left out (slot 0 only holds stray lines).
+  auto unsafe = [](const Category& record) { return !IsSafePathElement(record.Tag); };
+  list.erase(std::remove_if(list.begin() + 1, list.end(), unsafe), list.end());
 
   // An unterminated last line would otherwise swallow the first appended section header.
   bool lineOpen = !text->empty() && text->back() != '\n' && text->back() != '\r';

@@ -10,6 +10,7 @@
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
+#include "store/path_names.h"
 #include "store/registry.h"
 #include "store/shell_files.h"
 #include "store/text_util.h"
@@ -39,6 +40,12 @@ std::string* ListField(GameEntry& record, std::string_view key) {
   if (key == "url") return &record.Url;
   if (key == "date") return &record.Date;
   return nullptr;
+}
+
+// The title, genre and kind become the names of the entry's category folder and shortcut file.
+bool HasSafeNames(const GameEntry& record) {
+  return IsSafePathElement(record.Title) && (record.Group.empty() || IsSafePathElement(record.Group)) &&
+         IsSafePathElement(record.Title + "." + record.Gubn);
 }
 
 // Where the install check says the game lives: a registry string or an INI value; "" for none.
@@ -132,7 +139,7 @@ void ScanInstalledGames(bool all) {
   if (!all) lastScan = ParseDateTime(Trim(RemoveNuls(RegReadString(HKEY_CURRENT_USER, kTesselKey, "iconDdate"))));
   for (GameEntry& record : records) {
     if (record.InsChk.empty()) record.InsChk = '|';
-    if (OlderThanLastScan(record, lastScan)) continue;
+    if (!HasSafeNames(record) || OlderThanLastScan(record, lastScan)) continue;
     if (auto found = Locate(record)) WriteFound(record, *found, all);
   }
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "iconDdate", FormatDate(LocalNow()));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "catalog/clock.h"
 #include "state/app_state.h"
@@ -182,4 +183,22 @@ TEST_F(GameListTest, ClearingIconFoldersEmptiesOnlyTheIconFolders) {
   for (const char* gone : {"Bmp\\a.bmp", "Best\\a.lnk", "Multi\\b.url", "Movie2\\sub"}) EXPECT_FALSE(PathExists(Path(gone))) << gone;
   EXPECT_TRUE(FolderExists(Path("Best")));
   EXPECT_TRUE(FileExists(Path("Skin\\keep.ini")));
+}
+
+// GameLst.ini comes over plain HTTP: its names become file names in the category folders.
+TEST_F(GameListTest, GamesWhoseNamesWouldLeadOutOfTheirFolderAreNotEntered) {
+  CreateFolders(Path("G"));
+  Write("G\\a.exe", "x");
+  std::string records;
+  for (auto [title, ganre, type] : {std::tuple{"Good", "Best", "LNK"}, {"..\\..\\Up", "Best", "LNK"},
+                                    {"Side", "..\\Best", "LNK"}, {"Kind", "Best", "LNK\\..\\..\\x"},
+                                    {"StarCraft: Brood War", "Best", "LNK"}, {"Dot.", "Best", "LNK"},
+                                    {"Rooted", "C:\\Best", "LNK"}, {"NUL", "Best", "LNK"}})
+    records += std::string("[") + title + "]\r\ntitle=" + title + "\r\nganre=" + ganre + "\r\ntype=" + type +
+               "\r\nprocess=a.exe\r\npath=" + Path("G") + "\r\n";
+  Write("Skin\\GameLst.ini", records);
+  ScanInstalledGames(true);
+  std::vector<std::string> keys;
+  for (size_t i = 1; i < Entries().size(); ++i) keys.push_back(Entries()[i].Key);
+  EXPECT_EQ(keys, (std::vector<std::string>{"Good-Best"}));
 }
