@@ -49,12 +49,13 @@ bool HasSafeNames(const GameEntry& record) {
 }
 
 // Where the install check says the game lives: a registry string or an INI value; "" for none.
+// Only files on a drive are read: the list must not make this PC reach out to a share.
 std::string InstallLocation(const std::string& insChk) {
   std::vector<std::string> fields = Split(insChk, '|');
   auto field = [&](size_t i) { return i < fields.size() ? fields[i] : std::string(); };
   if (fields[0] == "HKLM" || fields[0] == "HKCU")
     return RegReadString(fields[0] == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, field(1), field(2));
-  if (fields[0] == "INI" && fields.size() >= 4 && FileExists(fields[1]))
+  if (fields[0] == "INI" && fields.size() >= 4 && IsDrivePath(fields[1]) && FileExists(fields[1]))
     return Trim(RemoveNuls(ClsINI(fields[1], fields[2]).OpenINI(fields[3])));
   return {};
 }
@@ -67,15 +68,16 @@ struct Found {
 std::optional<Found> Locate(const GameEntry& record) {
   std::string location = InstallLocation(record.InsChk);
   if (!location.empty()) {
+    if (!IsDrivePath(location)) return std::nullopt;
     auto [folder, file] = SplitFolderAndFile(location);
     if (folder.empty()) return std::nullopt;
     for (const std::string& name : {record.Process, file})
       if (!name.empty() && FileExists(JoinPath(folder, name))) return Found{folder, JoinPath(folder, name), file, true};
     return std::nullopt;
   }
-  // Without a folder the look-up would be relative to whatever the current folder is.
+  // A folder on a drive only: anything else is relative to whatever the current folder is, or a share.
   std::string folder = record.WorkDir;
-  if (folder.empty() || record.Process.empty()) return std::nullopt;
+  if (!IsDrivePath(folder) || record.Process.empty()) return std::nullopt;
   if (FileExists(JoinPath(folder, record.Process))) return Found{folder, JoinPath(folder, record.Process), {}, false};
   bool onC = false;
   for (size_t at; (at = ToUpperAscii(folder).find("C:")) != std::string::npos; onC = true) folder.replace(at, 2, "D:");
@@ -164,7 +166,9 @@ std::string ResolveIcon(const std::string& folder, const std::string& iconList, 
     for (size_t i = 0; i < candidates.size() && i < 2; ++i) {
       std::string candidate = Trim(candidates[i]);
       if (candidate.empty()) continue;
-      std::string path = candidate.find(':') != std::string::npos ? candidate : JoinPath(folder, candidate);
+      bool absolute = candidate.find(':') != std::string::npos;
+      if (absolute && !IsDrivePath(candidate)) continue;
+      std::string path = absolute ? candidate : JoinPath(folder, candidate);
       if (FileExists(path)) return path;
     }
   }

@@ -52,7 +52,8 @@ std::string CreateSponsoredIcon(ClsINI& ini, const std::string& title, const std
 }  // namespace
 
 std::string ResolveInstallFolder(const std::string& candidate) {
-  if (candidate.empty()) return "F";
+  // Only places on a drive are looked at: the file must not make this PC reach out to a share.
+  if (!IsDrivePath(candidate)) return "F";
   if (candidate.find('.') == std::string::npos) return FolderExists(candidate) ? candidate : "F";
   if (!FileExists(candidate)) return "F";
   return candidate.substr(0, candidate.rfind('\\') + 1);

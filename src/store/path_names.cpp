@@ -38,3 +38,10 @@ bool IsSafePathElement(std::string_view name) {
     if (IsForbiddenCharacter(c)) return false;
   return !IsDeviceName(name) && Utf16Length(name) <= 255;
 }
+
+bool IsDrivePath(std::string_view path) {
+  if (path.size() < 3) return false;
+  char drive = path[0];
+  bool letter = (drive >= 'A' && drive <= 'Z') || (drive >= 'a' && drive <= 'z');
+  return letter && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+}

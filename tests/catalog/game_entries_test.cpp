@@ -195,3 +195,16 @@ TEST_F(GameEntriesTest, NamesFromTheCatalogFilesNeverLeadOutOfTheirFolder) {
                                                       "Program\\Skin\\VdAd.ini", "Program\\VdAd\\Good.url",
                                                       "game.exe"}));
 }
+
+TEST_F(GameEntriesTest, SponsoredInstallPlacesOffADriveAreNeverLookedAt) {
+  CreateFolders(Path("Skin"));
+  CreateFolders(Path("Installed"));
+  const std::string devicePath = "\\\\?\\" + Path("Installed");
+  ASSERT_EQ(devicePath.find('.'), std::string::npos) << "taken as a folder";
+  Write("Skin\\VdAd.ini", "[1]\r\nTitle=Far\r\nGubn=EXE\r\nGName=Far.LNK\r\nTargetPath=play.exe\r\nPath1=" + devicePath +
+                              "\r\nURL=http://far\r\n");
+  RecordingMenuList menu;
+  LoadSponsoredIcons(menu);
+  EXPECT_FALSE(FileExists(Path("VdAd\\Far.LNK")));
+  EXPECT_NE(ReadBytes("VdAd\\Far.URL").find("URL=http://far"), std::string::npos) << "as if not installed";
+}

@@ -202,3 +202,39 @@ TEST_F(GameListTest, GamesWhoseNamesWouldLeadOutOfTheirFolderAreNotEntered) {
   for (size_t i = 1; i < Entries().size(); ++i) keys.push_back(Entries()[i].Key);
   EXPECT_EQ(keys, (std::vector<std::string>{"Good-Best"}));
 }
+
+// A game list can name shares and device paths; the scan looks only at paths from a drive letter,
+// so a list never makes this PC reach out to another machine.
+TEST_F(GameListTest, PathsThatAreNotOnADriveAreNeverExamined) {
+  // The game in this test's folder, seen through a long-path prefix and through the share that
+  // the test prefix maps to a local folder (tests/catalog/CMakeLists.txt), each holding G\a.exe and
+  // an INI file whose value names the local copy.
+  TempFolder onShare("\\\\tessel-share\\games");
+  ASSERT_TRUE(FolderExists(onShare.path())) << "the test share is missing";
+  for (const std::string& root : {folder.path(), onShare.path()}) {
+    CreateFolders(root + "\\G");
+    WriteTextFile(root + "\\G\\a.exe", "x", false, false);
+    WriteTextFile(root + "\\where.ini", "[S]\r\nK=" + Path("G") + "\r\n", false, false);
+  }
+  Write("G\\a.ico", "x");
+  std::string records;
+  int n = 0;
+  auto record = [&](const std::string& fields) {
+    ++n;
+    records += "[" + std::to_string(n) + "]\r\ntitle=T" + std::to_string(n) +
+               "\r\nganre=Best\r\ntype=LNK\r\nprocess=a.exe\r\n" + fields + "\r\n";
+  };
+  for (const std::string& root : {"\\\\?\\" + folder.path(), onShare.path()}) {
+    record("path=" + root + "\\G");
+    std::string key = "SOFTWARE\\Remote" + std::to_string(n);
+    RegWriteString(HKEY_LOCAL_MACHINE, key, "Dir", root + "\\G");
+    record("inschk=HKLM|" + key + "|Dir");
+    record("inschk=INI|" + root + "\\where.ini|S|K");
+  }
+  record("path=" + Path("G") + "\r\nicon=\\\\?\\" + Path("G\\a.ico"));
+  Write("Skin\\GameLst.ini", records);
+  ScanInstalledGames(true);
+  ASSERT_EQ(Entries().size(), 2u) << "only the game on a drive";
+  EXPECT_EQ(Entries()[1].Title, "T" + std::to_string(n));
+  EXPECT_EQ(Entries()[1].Icon, Path("G\\a.exe")) << "the icon behind a device path is passed over";
+}

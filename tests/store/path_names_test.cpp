@@ -21,3 +21,11 @@ TEST(PathNames, OnlyPlainNamesStandAsOneElementOfAPath) {
   EXPECT_TRUE(IsSafePathElement(korean)) << "255 characters in 765 bytes";
   EXPECT_FALSE(IsSafePathElement(korean + "가"));
 }
+
+TEST(PathNames, OnlyPathsFromADriveLetterAreDrivePaths) {
+  for (const char* path : {"C:\\Games", "d:/games", "Z:\\"}) EXPECT_TRUE(IsDrivePath(path)) << path;
+  for (const char* path : {"\\\\server\\share\\game", "//server/share", "\\\\?\\C:\\Games", "\\\\?\\UNC\\server\\s",
+                           "\\\\.\\pipe\\x", "\\??\\UNC\\server\\s", "\\Games", "Games\\Star", "C:Games", "C:", "",
+                           "1:\\x", "가:\\x"})
+    EXPECT_FALSE(IsDrivePath(path)) << path;
+}

@@ -26,10 +26,13 @@ HKEY CreatePrivateKey(const std::string& path) {
 }
 }  // namespace
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder() : TempFolder([] {
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);
-  path_ = JoinPath(Narrow(temp), UniqueName("test"));
+  return Narrow(temp);
+}()) {}
+
+TempFolder::TempFolder(std::string_view parent) : path_(JoinPath(parent, UniqueName("test"))) {
   CreateDirectoryW(Widen(path_).c_str(), nullptr);
 }
 

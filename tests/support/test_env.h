@@ -9,10 +9,12 @@
 
 #include "support/recorders.h"
 
-// A new empty folder under the temporary folder, removed with everything in it on destruction.
+// A new empty folder under the temporary folder (or the given one), removed with everything in
+// it on destruction.
 class TempFolder {
  public:
   TempFolder();
+  explicit TempFolder(std::string_view parent);
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
