@@ -161,6 +161,16 @@ TEST_F(GameEntriesTest, SponsoredIconsBecomeShortcutsOrWebIconsOnce) {
   EXPECT_EQ(menu.added.size(), 4u);
 }
 
+TEST_F(GameEntriesTest, AppendingAnEntryNeverGluesItToAnUnendedLastLine) {
+  Write("Game.mts", "[First]\r\nTitle=First");
+  WriteGameEntry("Second", "Second", "Second.LNK", "C:\\s.exe", "", "", "Best", "LNK", "", true);
+  LoadGameEntries();
+  ASSERT_EQ(Entries().size(), 3u);
+  EXPECT_EQ(Entries()[1].Title, "First");
+  EXPECT_EQ(Entries()[2].Title, "Second");
+  EXPECT_EQ(Entries()[2].Group, "Best");
+}
+
 // Game.mts and VdAd.ini come from the agent and the service: their names become files only inside
 // the folder meant for them, and a record whose names would lead elsewhere is skipped.
 TEST_F(GameEntriesTest, NamesFromTheCatalogFilesNeverLeadOutOfTheirFolder) {
