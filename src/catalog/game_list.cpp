@@ -108,6 +108,8 @@ void UpdateGameList() {
   DateTime now = LocalNow();
   if (auto last = ReadTime("GLTime"); last && DaysBetween(*last, now) == 0) return;
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "GLTime", FormatDateTime(now));
+  // A first start may come before the Skin folder exists; the day's list must still land.
+  CreateFolders(InProgramFolder("Skin"));
   Refresh("/AutoUpdateorbix/GameLst.ini", InProgramFolder("Skin\\Tmp_GameLst.ini"), InProgramFolder("Skin\\GameLst.ini"));
 }
 

@@ -185,6 +185,15 @@ TEST_F(GameListTest, ClearingIconFoldersEmptiesOnlyTheIconFolders) {
   EXPECT_TRUE(FileExists(Path("Skin\\keep.ini")));
 }
 
+TEST_F(GameListTest, TheFirstDownloadMakesTheSkinFolderItKeepsTheListIn) {
+  HttpTestServer server;
+  UseHost(server.BaseUrl());
+  server.Serve("/AutoUpdateorbix/GameLst.ini", HttpTestServer::Ok("[1]\r\ntitle=x\r\n"));
+  ASSERT_TRUE(RemoveDirectoryW(Widen(Path("Skin")).c_str()));
+  UpdateGameList();
+  EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[1]\r\ntitle=x\r\n") << "the day's list is not lost";
+}
+
 // GameLst.ini comes over plain HTTP: its names become file names in the category folders.
 TEST_F(GameListTest, GamesWhoseNamesWouldLeadOutOfTheirFolderAreNotEntered) {
   CreateFolders(Path("G"));
