@@ -87,7 +87,7 @@ std::optional<Found> Locate(const GameEntry& record) {
 
 void WriteFound(const GameEntry& record, const Found& found, bool all) {
   std::string target = found.program, workDir = found.folder;
-  bool web = found.throughCheck ? record.Gubn == "URL" : record.Gubn != "LNK";
+  bool web = found.throughCheck ? EqualsIgnoreCaseAscii(record.Gubn, "URL") : !EqualsIgnoreCaseAscii(record.Gubn, "LNK");
   if (web) {
     target = record.Url;
     workDir.clear();

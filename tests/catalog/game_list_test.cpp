@@ -194,6 +194,18 @@ TEST_F(GameListTest, TheFirstDownloadMakesTheSkinFolderItKeepsTheListIn) {
   EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[1]\r\ntitle=x\r\n") << "the day's list is not lost";
 }
 
+TEST_F(GameListTest, TheKindIsComparedWithoutRegardToCase) {
+  CreateFolders(Path("G"));
+  Write("G\\a.exe", "x");
+  Write("Skin\\GameLst.ini", "[1]\r\ntitle=Lower\r\nganre=Best\r\nprocess=a.exe\r\ntype=lnk\r\nurl=http://no\r\npath=" +
+                                 Path("G") + "\r\n");
+  ScanInstalledGames(true);
+  ASSERT_EQ(Entries().size(), 2u);
+  EXPECT_EQ(Entries()[1].TargetPath, Path("G\\a.exe")) << "a program shortcut, not a web entry";
+  EXPECT_EQ(Entries()[1].WorkDir, Path("G"));
+  EXPECT_EQ(Entries()[1].GName, "Lower.lnk");
+}
+
 // GameLst.ini comes over plain HTTP: its names become file names in the category folders.
 TEST_F(GameListTest, GamesWhoseNamesWouldLeadOutOfTheirFolderAreNotEntered) {
   CreateFolders(Path("G"));
