@@ -10,6 +10,7 @@
 #include "app/agent_wiring.h"
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/system_info.h"
 #include "store/text_codec.h"
 
 namespace {
@@ -43,6 +44,15 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::operator/(std::string_view name) const { return JoinPath(path_, name); }
 
+ScopedEnvironmentValue::ScopedEnvironmentValue(const wchar_t* name, const std::string& value) : name_(name) {
+  std::wstring old(32767, L'\0');
+  DWORD length = GetEnvironmentVariableW(name, old.data(), static_cast<DWORD>(old.size()));
+  if (length) old_ = old.substr(0, length);
+  SetEnvironmentVariableW(name, Widen(value).c_str());
+}
+
+ScopedEnvironmentValue::~ScopedEnvironmentValue() { SetEnvironmentVariableW(name_, old_ ? old_->c_str() : nullptr); }
+
 void TesselTest::SetUp() {
   App& app = ResetApp();
   app.ProgramFolder = folder.path();
@@ -64,6 +74,7 @@ void TesselTest::SetUp() {
 
 void TesselTest::TearDown() {
   UninstallRecorders();
+  ClearSpecialFolderStandIns();
   RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
   RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
   RegDeleteTreeW(HKEY_CURRENT_USER, Widen(registryRoot_).c_str());

@@ -4,6 +4,7 @@
 // message-box and launch seams. Everything is removed afterwards.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,19 @@ class TempFolder {
 
  private:
   std::string path_;
+};
+
+// Sets a value of this process's environment for one test and puts the old one back.
+class ScopedEnvironmentValue {
+ public:
+  ScopedEnvironmentValue(const wchar_t* name, const std::string& value);
+  ~ScopedEnvironmentValue();
+  ScopedEnvironmentValue(const ScopedEnvironmentValue&) = delete;
+  ScopedEnvironmentValue& operator=(const ScopedEnvironmentValue&) = delete;
+
+ private:
+  const wchar_t* name_;
+  std::optional<std::wstring> old_;
 };
 
 class TesselTest : public ::testing::Test {

@@ -31,7 +31,6 @@ class NetworkIdentityTest : public TesselTest {
   }
   void TearDown() override {
     SetNetworkSystem({});
-    OverrideSpecialFolder(37, "");
     TheFrmTray().Unload();
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

@@ -20,10 +20,6 @@ class PcUpkeepTest : public TesselTest {
     CreateDirectoryW(Widen(Path("Skin")).c_str(), nullptr);
     WriteTextFile(Path("Skin\\Dstartfix.exe"), "fix-up", false, false);
   }
-  void TearDown() override {
-    OverrideSpecialFolder(36, "");
-    TesselTest::TearDown();
-  }
   std::string RunOnceValue() { return RegReadString(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix", "none"); }
 
   TempFolder windows;
