@@ -26,3 +26,9 @@ std::wstring Widen(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string Narrow(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
 std::string AnsiToUtf8(std::string_view ansi) { return Narrow(ToWide(CP_ACP, ansi)); }
 std::string Utf8ToAnsi(std::string_view utf8) { return FromWide(CP_ACP, Widen(utf8)); }
+
+size_t AnsiByteCount(std::wstring_view wide) {
+  if (wide.empty()) return 0;
+  return static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                                 nullptr, nullptr));
+}

@@ -11,3 +11,6 @@ std::string Narrow(std::wstring_view wide);
 // page become the code page's replacement character; nothing is dropped silently.
 std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
+
+// How many bytes the text takes in the ANSI code page.
+size_t AnsiByteCount(std::wstring_view wide);
