@@ -14,3 +14,6 @@ std::string Utf8ToAnsi(std::string_view utf8);
 
 // How many bytes the text takes in the ANSI code page.
 size_t AnsiByteCount(std::wstring_view wide);
+// The text in the ANSI code page, cut after the last whole character that fits maxBytes (a
+// double-byte character is never split).
+std::string Utf8ToAnsiWithin(std::string_view utf8, size_t maxBytes);

@@ -57,6 +57,16 @@ TEST_F(AgentLinkTest, SendsTheTextAsAZeroEndedAnsiRecordFromTheTray) {
   EXPECT_EQ(agent.received.size(), 3u);
 }
 
+TEST_F(AgentLinkTest, ALongKoreanTextIsCutBetweenTwoCharactersNeverInsideOne) {
+  std::string text = "x";
+  for (int i = 0; i < 127; ++i) text += "가";  // 255 bytes in code page 949
+  SendToAgent(text, kAgentCommand);
+  std::string sent = "x";
+  for (int i = 0; i < 126; ++i) sent += "\xB0\xA1";
+  ASSERT_EQ(agent.received.size(), 1u);
+  EXPECT_EQ(agent.received[0].bytes, sent + std::string(1, '\0'));
+}
+
 // The classic layout's A1 is proven on the real window end to end.
 TEST_F(AgentLinkTest, CommandsAreTrimmedAndUpperCasedAndA1RebuildsTheBannersButtons) {
   TheApp().Settings.ltype = 1;
