@@ -72,7 +72,6 @@ WindowOptions FrmMain::Options() const {
 
 void FrmMain::OnLoad() {
   App& app = TheApp();
-  app.MenuUnloadAllowed = false;
   HookMenuWindow(*this);
   currentCode_ = "BG";
   synced_.fill(false);
