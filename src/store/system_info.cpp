@@ -45,6 +45,17 @@ std::string EnvironmentValue(const std::string& name) {
   }
 }
 
+std::string ExpandEnvironmentValues(const std::string& text) {
+  std::wstring source = Widen(text);
+  std::wstring expanded(source.size() + MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = ExpandEnvironmentStringsW(source.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    if (length == 0) return text;
+    if (length <= expanded.size()) return Narrow(std::wstring_view(expanded.data(), length - 1));
+    expanded.resize(length);  // the size asked for, terminator included
+  }
+}
+
 std::string WindowsVersionName(unsigned major, unsigned minor) {
   struct Known {
     unsigned major, minor;

@@ -13,6 +13,8 @@ std::string GetWindowsFolder();
 
 // A value of the process environment in full (Korean profile paths included); "" when unset.
 std::string EnvironmentValue(const std::string& name);
+// The text with every %NAME% of a set environment value replaced by that value.
+std::string ExpandEnvironmentValues(const std::string& text);
 
 // "NT4", "98", "ME", "2000", "XP", "2003", "VISTA", "7", "8", or "" for any other version.
 std::string WindowsVersionName(unsigned major, unsigned minor);
