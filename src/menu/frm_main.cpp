@@ -68,7 +68,6 @@ WindowOptions FrmMain::Options() const {
 
 void FrmMain::OnLoad() {
   App& app = TheApp();
-  app.MenuUnloadAllowed = false;
   HookMenuWindow(*this);
   currentCode_ = "BG";
   selection_.Reset();

@@ -4,6 +4,7 @@
 
 #include "agent/menu_hook.h"
 #include "app/frm_tray.h"
+#include "menu/classic_menu.h"
 #include "menu/frm_main.h"
 #include "state/app_state.h"
 #include "store/files.h"
@@ -55,6 +56,16 @@ TEST_F(AgentLinkTest, SendsTheTextAsAZeroEndedAnsiRecordFromTheTray) {
   agent.Unload();
   SendToAgent("IP", kAgentCommand);  // without an agent window: simply returns
   EXPECT_EQ(agent.received.size(), 3u);
+}
+
+TEST_F(AgentLinkTest, ALongKoreanTextIsCutBetweenTwoCharactersNeverInsideOne) {
+  std::string text = "x";
+  for (int i = 0; i < 127; ++i) text += "가";  // 255 bytes in code page 949
+  SendToAgent(text, kAgentCommand);
+  std::string sent = "x";
+  for (int i = 0; i < 126; ++i) sent += "\xB0\xA1";
+  ASSERT_EQ(agent.received.size(), 1u);
+  EXPECT_EQ(agent.received[0].bytes, sent + std::string(1, '\0'));
 }
 
 // The classic layout's A1 is proven on the real window end to end.
@@ -187,7 +198,24 @@ TEST_F(AgentLinkTest, LayoutSwitchUnloadsTheOldWindowsFromInsideTheirOwnMessage)
   EXPECT_FALSE(banner.IsLoaded());
   EXPECT_FALSE(category.IsLoaded());
   EXPECT_EQ(HookedMenuWindow(), &TheFrmMain()) << "the classic window hooks itself";
-  EXPECT_FALSE(TheApp().MenuUnloadAllowed) << "the classic window's load takes the permission back";
+  EXPECT_FALSE(TheApp().MenuUnloadAllowed) << "the switch takes the permission back";
   EXPECT_TRUE(menu.IsLoaded()) << "not a window of the skinned layouts";
+  TheFrmMain().Unload();
+}
+
+TEST_F(AgentLinkTest, AfterSwitchingAwayAndBackTheCustomerStillCannotCloseTheClassicMenu) {
+  UnhookMenuWindow();
+  OpenFrmMain();
+  HWND classic = TheFrmMain().hwnd();
+  ASSERT_EQ(HookedMenuWindow(), &TheFrmMain());
+  for (const char* layout : {"LType=3", "LType=0"}) {
+    Env(layout);
+    SendCommand(classic, "J2");
+  }
+  EXPECT_EQ(TheApp().Settings.ltype, 0);
+  EXPECT_FALSE(TheApp().MenuUnloadAllowed) << "the permission ends with the switch";
+  SendMessageW(classic, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(TheFrmMain().IsLoaded()) << "Alt+F4 leaves the menu and its hook in place";
+  EXPECT_EQ(HookedMenuWindow(), &TheFrmMain());
   TheFrmMain().Unload();
 }
