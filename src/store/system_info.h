@@ -8,6 +8,8 @@ std::string GetSpecialFolder(int id);
 void OverrideSpecialFolder(int id, const std::string& path);
 
 std::string GetWindowsFolder();
+// Folder of the running executable, without a trailing backslash.
+std::string ExecutableFolder();
 
 // "NT4", "98", "ME", "2000", "XP", "2003", "VISTA", "7", "8", or "" for any other version.
 std::string WindowsVersionName(unsigned major, unsigned minor);
