@@ -1,6 +1,7 @@
 #pragma once
 // A child button painted from pictures: normal, hover while the mouse is over it, pressed while
 // the left button is held. A click sends WM_COMMAND (BN_CLICKED, the button's id) to the parent.
+// Without pictures it is drawn as a plain button with its window text, in the font it was given.
 #include <windows.h>
 
 #include <string>
@@ -34,8 +35,10 @@ class PictureButton {
   LRESULT Route(UINT msg, WPARAM wParam, LPARAM lParam);
   void SetState(State state);
   void Paint();
+  void PaintPlain(HDC dc, RECT area) const;
 
   HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
   State state_ = State::Normal;
   bool tracking_ = false;
   struct Slot {
