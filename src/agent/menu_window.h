@@ -30,6 +30,9 @@ class MenuWindow {
   virtual void PressFloatingButton(int /*index*/) {}
   virtual void HideSkinnedWindow() {}  // the skinned category window, its timer stopped
   virtual void HidePopups() {}         // the category popups F0 to F8
+  // The administrator login refused a password or was cancelled (state 1); the skinned category
+  // window of the layout answers it.
+  virtual void NotifyLoginState(int /*state*/) {}
 
   // Both.
   virtual void ResetCategorySelection() {}

@@ -31,8 +31,13 @@ bool RunIpBatch();
 // The first non-empty address of the adapter list, spaces removed; "" on any failure.
 std::string GetCurrentIp();
 void SetStaticIpByAdapter(const IpTarget& target);
-// After the batch: checks the address, tries the adapter route once, and when the address is in
-// place stores the server addresses and tells the agent "IP". True when it is in place.
+// Ends every command interpreter (an earlier batch may hang) when one runs.
+void EndCommandInterpreters();
+// After the batch: true when the PC has the target's address, trying the adapter route once
+// (and waiting for it) when it has not.
+bool EnsureIpAddress(const IpTarget& target);
+// EnsureIpAddress, and when the address is in place stores the server addresses and tells the
+// agent "IP". True when it is in place.
 bool CompleteIpChange(const IpTarget& target);
 
 // Writes PcNum (number as an integer) and, for a non-blank prefix + number, the computer name.
