@@ -54,6 +54,7 @@ class TestMenuWindow : public Window, public MenuWindow {
   void HidePopups() override { calls.push_back("HidePopups"); }
   void ResetCategorySelection() override { calls.push_back("ResetCategorySelection"); }
   void SetFixedElement(bool on) override { calls.push_back(on ? "Fixed(on)" : "Fixed(off)"); }
+  void NotifyLoginState(int state) override { calls.push_back("NotifyLoginState(" + std::to_string(state) + ")"); }
 
  protected:
   WindowOptions Options() const override;
