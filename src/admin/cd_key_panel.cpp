@@ -31,24 +31,24 @@ constexpr int kMostPcs = 999;
 const std::vector<ControlSpec>& Table() {
   static const std::vector<ControlSpec> table = [] {
     std::vector<ControlSpec> rows = {
-        {"fraCd", 100, WC_BUTTONW, BS_GROUPBOX, {0, 0, 9300, 3075}, "시디키", {}, Anchor::Stretch},
-        {"lblPc", 101, WC_STATICW, SS_LEFT | SS_CENTERIMAGE, {225, 330, 1050, 330}, "PC 선택"},
-        {"cboPc", 102, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, {1275, 315, 1200, 3000}},
+        {"fraCd", 700, WC_BUTTONW, BS_GROUPBOX, {0, 0, 9300, 3075}, "시디키", {}, Anchor::Stretch},
+        {"lblPc", 701, WC_STATICW, SS_LEFT | SS_CENTERIMAGE, {225, 330, 1050, 330}, "PC 선택"},
+        {"cboPc", 702, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, {1275, 315, 1200, 3000}},
     };
     for (int i = 0; i < 5; ++i)
-      rows.push_back({Indexed("chkCD", i), 110 + i, WC_BUTTONW, BS_AUTOCHECKBOX, {225 + i * 1800, 810, 1725, 330},
+      rows.push_back({Indexed("chkCD", i), 710 + i, WC_BUTTONW, BS_AUTOCHECKBOX, {225 + i * 1800, 810, 1725, 330},
                       kCdGames[i].caption});
-    rows.push_back({"cmdAllCD", 120, WC_BUTTONW, BS_PUSHBUTTON, {225, 1275, 1350, 420}, "전체 선택"});
-    rows.push_back({"cmdAllNCD", 121, WC_BUTTONW, BS_PUSHBUTTON, {1650, 1275, 1350, 420}, "전체 해제"});
-    rows.push_back({"cmdCDOK", 122, WC_BUTTONW, BS_PUSHBUTTON, {7200, 1275, 1875, 420}, "시디키 변경", {}, Anchor::Right});
-    rows.push_back({"lblAuto", 123, WC_STATICW, SS_LEFT | SS_CENTERIMAGE, {225, 1935, 3000, 330}, "자동 시디키 모드"});
+    rows.push_back({"cmdAllCD", 720, WC_BUTTONW, BS_PUSHBUTTON, {225, 1275, 1350, 420}, "전체 선택"});
+    rows.push_back({"cmdAllNCD", 721, WC_BUTTONW, BS_PUSHBUTTON, {1650, 1275, 1350, 420}, "전체 해제"});
+    rows.push_back({"cmdCDOK", 722, WC_BUTTONW, BS_PUSHBUTTON, {7200, 1275, 1875, 420}, "시디키 변경", {}, Anchor::Right});
+    rows.push_back({"lblAuto", 723, WC_STATICW, SS_LEFT | SS_CENTERIMAGE, {225, 1935, 3000, 330}, "자동 시디키 모드"});
     for (int i = 0; i < 3; ++i)
-      rows.push_back({Indexed("CmdCDAuto", i), 130 + i, WC_BUTTONW, BS_PUSHBUTTON, {225 + i * 2325, 2340, 2175, 450},
+      rows.push_back({Indexed("CmdCDAuto", i), 730 + i, WC_BUTTONW, BS_PUSHBUTTON, {225 + i * 2325, 2340, 2175, 450},
                       kAutoCaptions[i]});
-    rows.push_back({"fraRecovery", 140, WC_BUTTONW, BS_GROUPBOX, {0, 3300, 9300, 1650}, "복구 모듈", {}, Anchor::Stretch});
+    rows.push_back({"fraRecovery", 740, WC_BUTTONW, BS_GROUPBOX, {0, 3300, 9300, 1650}, "복구 모듈", {}, Anchor::Stretch});
     TwipsGrid grid{225, 3675, 2100, 450, 150};
     for (int i = 0; i < kRecoveryButtons; ++i)
-      rows.push_back({Indexed("cmdR", i), 150 + i, WC_BUTTONW, BS_PUSHBUTTON, grid.Cell(i % 4, i / 4), kRecoveryCaptions[i]});
+      rows.push_back({Indexed("cmdR", i), 750 + i, WC_BUTTONW, BS_PUSHBUTTON, grid.Cell(i % 4, i / 4), kRecoveryCaptions[i]});
     return rows;
   }();
   return table;

@@ -17,7 +17,7 @@ void EnvPanel::Resize(const RECT& area, int extraWidth) {
 
 WindowOptions EnvPanel::Options() const {
   WindowOptions options;
-  options.style = WS_CHILD | WS_CLIPCHILDREN;  // shown by the frame when its tab is chosen
+  options.style = WS_CHILD;  // shown by the frame when its tab is chosen; group boxes need the page painted under them
   options.exStyle = WS_EX_CONTROLPARENT;        // Tab moves into the page's controls
   options.parent = frame_;
   options.x = area_.left;

@@ -26,6 +26,7 @@ WindowOptions FrmAbout::Options() const { return CenteredWindowOptions("Tessel ì
 
 void FrmAbout::OnLoad() {
   CreateControls(Table());
+  SendMessageW(controls()["lblName"], WM_SETFONT, reinterpret_cast<WPARAM>(DialogTitleFont()), FALSE);
   OnClick("CButton1", [this] { Unload(); });
   UseDialogKeys("CButton1", "CButton1");
 }

@@ -37,7 +37,7 @@ const std::vector<ControlSpec>& Table() {
       rows.push_back({Indexed("Check1", i), 110 + i, WC_BUTTONW, BS_AUTOCHECKBOX, grid.Cell(i % 2, i / 2), steps[i]});
     rows.push_back({"Check2", 120, WC_BUTTONW, BS_AUTOCHECKBOX, {300, 3000, 6000, 330}, "작업이 끝나면 창 닫기"});
     rows.push_back({"Label5", 121, WC_STATICW, SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, {300, 3420, 6000, 330}});
-    rows.push_back({"List1", 122, WC_LISTBOXW, WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOSEL, {300, 3810, 6000, 1200}});
+    rows.push_back({"List1", 122, WC_LISTBOXW, WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOSEL, {300, 3810, 6000, 1110}});
     rows.push_back({"cmdGAdd", 123, nullptr, 0, {3450, 5130, 1350, 420}, "시작", "CMDOK00"});
     rows.push_back({"CButton1", 124, nullptr, 0, {4950, 5130, 1350, 420}, "닫기", "Exit"});
     return rows;

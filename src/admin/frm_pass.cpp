@@ -43,6 +43,7 @@ bool FrmPass::SettingsFileMode() const { return TheApp().LoginPurpose == "CA"; }
 
 void FrmPass::OnLoad() {
   CreateControls(Table());
+  SendMessageW(controls()["Label1"], WM_SETFONT, reinterpret_cast<WPARAM>(DialogTitleFont()), FALSE);
   OnClick("cmdGAdd", [this] { cmdGAdd_Click(); });
   OnClick("CButton1", [this] { CButton1_Click(); });
   UseDialogKeys("cmdGAdd", "CButton1");

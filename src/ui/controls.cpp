@@ -50,20 +50,29 @@ TwipsRect TwipsGrid::Cell(int column, int row, int columns, int rows) const {
           columns * columnWidth + (columns - 1) * gap, rows * rowHeight + (rows - 1) * gap};
 }
 
+namespace {
+// A face that has Hangul, at the screen's resolution.
+HFONT MakeDialogFont(int points, LONG weight) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  LOGFONTW face{};
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) face = metrics.lfMessageFont;
+  face.lfHeight = -MulDiv(points, 1440 / TwipsPerPixelY(), 72);
+  face.lfWeight = weight;
+  face.lfCharSet = HANGUL_CHARSET;
+  face.lfQuality = CLEARTYPE_QUALITY;
+  wcscpy_s(face.lfFaceName, L"맑은 고딕");
+  return CreateFontIndirectW(&face);
+}
+}  // namespace
+
 HFONT DialogFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    LOGFONTW face{};
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) face = metrics.lfMessageFont;
-    // 9 points at the screen's resolution, in a face that has Hangul.
-    face.lfHeight = -MulDiv(9, 1440 / TwipsPerPixelY(), 72);
-    face.lfWeight = FW_NORMAL;
-    face.lfCharSet = HANGUL_CHARSET;
-    face.lfQuality = CLEARTYPE_QUALITY;
-    wcscpy_s(face.lfFaceName, L"맑은 고딕");
-    return CreateFontIndirectW(&face);
-  }();
+  static HFONT font = MakeDialogFont(9, FW_NORMAL);
+  return font;
+}
+
+HFONT DialogTitleFont() {
+  static HFONT font = MakeDialogFont(11, FW_BOLD);
   return font;
 }
 

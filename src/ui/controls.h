@@ -50,8 +50,9 @@ struct TwipsGrid {
   TwipsRect Cell(int column, int row, int columns = 1, int rows = 1) const;
 };
 
-// The dialog font of the screen's resolution, made once.
+// The dialog font of the screen's resolution, made once, and its larger bold form for titles.
 HFONT DialogFont();
+HFONT DialogTitleFont();
 
 class Controls {
  public:
