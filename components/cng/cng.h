@@ -9,6 +9,12 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
+
+// A text's bytes, as the functions here take them.
+inline std::span<const uint8_t> AsBytes(std::string_view text) {
+  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
 
 // Fills the buffer from the system's preferred random number generator.
 bool RandomBytes(std::span<uint8_t> out);

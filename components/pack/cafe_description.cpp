@@ -56,7 +56,8 @@ class DescriptionReader {
   }
 
   void Set(std::string& field, std::string_view key, std::string_view value) {
-    if (!seen_.insert(section_ + "/" + std::string(key)).second) return Fail("\"" + std::string(key) + "\" given twice");
+    if (!seen_.insert(section_ + "/" + std::string(key)).second)
+      return Fail("\"" + std::string(key) + "\" given twice");
     field = value;
   }
 

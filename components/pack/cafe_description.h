@@ -3,14 +3,17 @@
 //
 //   password=<the settings-file password the owner types on the PC>
 //   [DNS]
-//   pc=<computer name prefix>      sm=<subnet mask>   gw=<default gateway>
-//   dns1=<preferred DNS>           dns2=<alternate DNS, may be left out>
-//   cnt=<number of PCs, may be left out: the highest PC number>
+//   pc=<computer name prefix>
+//   sm=<subnet mask>
+//   gw=<default gateway>
+//   dns1=<preferred DNS>
+//   dns2=<alternate DNS; may be left out>
+//   cnt=<number of PCs; may be left out for the highest PC number>
 //   [IP]
 //   <PC number>=<IP address>,<StarCraft>,<Warcraft III>,<Frozen Throne>,<Diablo II>,<Diablo II expansion>
 //
-// One "key=value" a line, keys in any case, blanks around keys and values ignored, lines
-// starting with ";" or "#" are comments. CD keys may be left empty or out. Text in the ANSI code
+// One "key=value" a line, keys in any case, blanks around keys and values ignored, a line
+// starting with ";" or "#" is a comment. CD keys may be left empty or out. Text in the ANSI code
 // page (what the PCs read); a file starting with a UTF-8 byte order mark is converted to it.
 #include <array>
 #include <optional>

@@ -11,16 +11,12 @@ constexpr uint8_t kVersion = 1;
 constexpr uint64_t kIterations = 100000;
 constexpr std::string_view kSalt = "Tessel VdEnc key";
 constexpr size_t kOverhead = 1 + AesKey::kGcmNonce + AesKey::kGcmTag;
-
-std::span<const uint8_t> Bytes(std::string_view text) {
-  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
-}
 }  // namespace
 
 std::optional<TextCipher> TextCipher::FromKeyText(std::string_view keyText) {
   std::array<uint8_t, 32> key{};
   std::optional<AesKey> aes;
-  if (Pbkdf2(BCRYPT_SHA256_ALGORITHM, Bytes(keyText), Bytes(kSalt), kIterations, key))
+  if (Pbkdf2(BCRYPT_SHA256_ALGORITHM, AsBytes(keyText), AsBytes(kSalt), kIterations, key))
     aes = AesKey::Create(BCRYPT_CHAIN_MODE_GCM, key);
   SecureZeroMemory(key.data(), key.size());
   if (!aes) return std::nullopt;
@@ -33,7 +29,7 @@ std::optional<std::string> TextCipher::Encipher(std::string_view plain) const {
   const std::span<uint8_t> nonce(sealed.data() + 1, AesKey::kGcmNonce);
   const std::span<uint8_t> body(nonce.data() + nonce.size(), plain.size());
   const std::span<uint8_t, AesKey::kGcmTag> tag(body.data() + body.size(), AesKey::kGcmTag);
-  if (!RandomBytes(nonce) || !key_.Seal(nonce, std::span(sealed.data(), 1), Bytes(plain), body, tag))
+  if (!RandomBytes(nonce) || !key_.Seal(nonce, std::span(sealed.data(), 1), AsBytes(plain), body, tag))
     return std::nullopt;
   return EncodeBase64(sealed);
 }

@@ -13,8 +13,7 @@ std::optional<WinZipKeys> DeriveWinZipKeys(std::string_view password, std::span<
   if (strength < 1 || strength > 3 || salt.size() != zip::AesSaltSize(strength)) return std::nullopt;
   const size_t keySize = zip::AesKeySize(strength);
   std::vector<uint8_t> derived(2 * keySize + zip::kAesVerifierSize);
-  if (!Pbkdf2(BCRYPT_SHA1_ALGORITHM, {reinterpret_cast<const uint8_t*>(password.data()), password.size()}, salt,
-              kRounds, derived))
+  if (!Pbkdf2(BCRYPT_SHA1_ALGORITHM, AsBytes(password), salt, kRounds, derived))
     return std::nullopt;
   WinZipKeys keys;
   keys.aes.assign(derived.begin(), derived.begin() + keySize);

@@ -1,6 +1,5 @@
 #include "zip/zip_directory.h"
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -120,7 +119,6 @@ class DirectoryReader {
     entry.name.assign(reinterpret_cast<const char*>(record + zip::kCentralSize), nameSize);
     entry.utf8Name = flags & zip::kFlagUtf8;
     entry.directory = !entry.name.empty() && (entry.name.back() == '/' || entry.name.back() == '\\');
-    entry.encrypted = flags & zip::kFlagEncrypted;
     entry.method = method;
     entry.crc = U32(record + 16);
     entry.uncompressedSize = uncompressed;
@@ -132,12 +130,13 @@ class DirectoryReader {
       directory_.fault = extraFault;
       return 0;
     }
+    const bool encrypted = flags & zip::kFlagEncrypted;
     if (method == zip::kWinZipAes) {
-      if (!aes || !entry.encrypted) return Damaged();
+      if (!aes || !encrypted) return Damaged();
       entry.method = aes->method;
       entry.aesStrength = aes->strength;
       entry.aesVersion = aes->version;
-    } else if (entry.encrypted) {
+    } else if (encrypted) {
       return Unsupported();  // traditional PKWARE or strong encryption
     }
     if (!Locate(entry, local, method)) return Damaged();

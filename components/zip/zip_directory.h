@@ -13,7 +13,6 @@ struct ZipEntry {
   std::string name;        // as stored: UTF-8 when utf8Name, else the OEM code page
   bool utf8Name = false;
   bool directory = false;  // the name ends with a slash
-  bool encrypted = false;
   uint16_t method = 0;     // for WinZip AES entries the method inside the encryption
   int aesStrength = 0;     // 1, 2, 3 for WinZip AES entries, else 0
   int aesVersion = 0;      // 1 (AE-1, CRC kept) or 2 (AE-2, no CRC)

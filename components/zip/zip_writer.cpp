@@ -111,11 +111,12 @@ std::optional<std::string> WriteAesZip(const std::vector<ZipFile>& files, std::s
   SYSTEMTIME now{};
   GetLocalTime(&now);
   const auto dosTime = static_cast<uint16_t>((now.wHour << 11) | (now.wMinute << 5) | (now.wSecond / 2));
-  const auto dosDate = static_cast<uint16_t>(((std::max<int>(now.wYear, 1980) - 1980) << 9) | (now.wMonth << 5) | now.wDay);
+  const int year = std::max<int>(now.wYear, 1980) - 1980;
+  const auto dosDate = static_cast<uint16_t>((year << 9) | (now.wMonth << 5) | now.wDay);
   std::vector<ZipRecord> records;
   for (const ZipFile& file : files) {
     if (file.bytes.size() > kMax32) return std::nullopt;
-    auto sealed = SealWinZipAes(password, {reinterpret_cast<const uint8_t*>(file.bytes.data()), file.bytes.size()});
+    auto sealed = SealWinZipAes(password, AsBytes(file.bytes));
     if (!sealed) return std::nullopt;
     ZipRecord record;
     record.name = file.name;

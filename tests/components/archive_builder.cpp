@@ -5,19 +5,16 @@
 #include <filesystem>
 
 #include "../skin/png_builder.h"
+#include "cng/cng.h"
 #include "store/files.h"
 #include "store/text_codec.h"
 #include "zip/crc32.h"
 
 namespace {
-std::span<const uint8_t> Bytes(std::string_view text) {
-  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
-}
-
 ZipRecord Sealed(const std::string& name, std::string_view data, std::string_view password) {
   ZipRecord record;
   record.name = name;
-  auto sealed = SealWinZipAes(password, Bytes(data));
+  auto sealed = SealWinZipAes(password, AsBytes(data));
   EXPECT_TRUE(sealed.has_value()) << "sealing " << name;
   record.sealed = sealed.value_or("");
   return record;
@@ -27,7 +24,7 @@ ZipRecord Sealed(const std::string& name, std::string_view data, std::string_vie
 ZipRecord StoredRecord(const std::string& name, std::string_view bytes, std::string_view password) {
   ZipRecord record = Sealed(name, bytes, password);
   record.uncompressedSize = static_cast<uint32_t>(bytes.size());
-  record.crc = Crc32(Bytes(bytes));
+  record.crc = Crc32(AsBytes(bytes));
   return record;
 }
 
@@ -73,7 +70,8 @@ std::map<std::string, std::string> TreeOf(const std::string& folder) {
   const fs::path root(Widen(folder));
   for (fs::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
     const std::string name = Narrow(it->path().lexically_relative(root).wstring());
-    tree[name] = it->is_directory() ? "<folder>" : ReadFileBytes(Narrow(it->path().wstring())).value_or("<unreadable>");
+    const std::string path = Narrow(it->path().wstring());
+    tree[name] = it->is_directory() ? "<folder>" : ReadFileBytes(path).value_or("<unreadable>");
   }
   return tree;
 }

@@ -80,8 +80,8 @@ TEST_F(DeCabTest, ExtractsWhat7ZipWritesWithEveryMethodAndStrength) {
   int round = 0;
   for (const char* option : options) {
     const std::string name = "7z-" + std::to_string(++round);
-    ASSERT_EQ(RunOnHost(std::string(SEVEN_ZIP) + " a -tzip " + option + " '-pfolder pass' ../" + name + ".zip . >/dev/null",
-                        folder / "src"), 0) << option;
+    const std::string add = std::string(SEVEN_ZIP) + " a -tzip " + option + " '-pfolder pass' ../" + name + ".zip .";
+    ASSERT_EQ(RunOnHost(add + " >/dev/null", folder / "src"), 0) << option;
     EXPECT_EQ(Unpack(folder / name, folder / (name + ".zip"), "folder pass"), 5) << option;
     EXPECT_EQ(TreeOf(folder / name), tree) << option;
   }
