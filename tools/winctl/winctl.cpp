@@ -1,5 +1,5 @@
 // Drives the program's windows by class name, for scripts that work it from outside.
-//   winctl wait CLASS [TIMEOUT_MS]     exit 0 once a window of that class exists (message-only too)
+//   winctl wait CLASS [TIMEOUT_MS]     exit 0 once a window of that class is shown (or message-only)
 //   winctl close CLASS [TIMEOUT_MS]    post WM_CLOSE to it and exit 0 once its process has ended
 //   winctl settext CLASS ID TEXT       set the text of its control ID (in a page of it too)
 //   winctl click CLASS ID              press its control ID (a button or a picture button)
@@ -21,9 +21,10 @@ void UseDesktopFromEnvironment() {
   if (HDESK desktop = OpenDesktopW(name, 0, FALSE, GENERIC_ALL)) attached = SetThreadDesktop(desktop);
 }
 
+// A shown window of the class (a window is shown once it is loaded), or a message-only one.
 HWND FindByClass(const wchar_t* className) {
   UseDesktopFromEnvironment();
-  if (HWND hwnd = FindWindowW(className, nullptr)) return hwnd;
+  if (HWND hwnd = FindWindowW(className, nullptr); hwnd && IsWindowVisible(hwnd)) return hwnd;
   return FindWindowExW(HWND_MESSAGE, nullptr, className, nullptr);
 }
 
