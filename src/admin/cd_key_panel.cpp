@@ -48,7 +48,8 @@ const std::vector<ControlSpec>& Table() {
     rows.push_back({"fraRecovery", 740, WC_BUTTONW, BS_GROUPBOX, {0, 3300, 9300, 1650}, "복구 모듈", {}, Anchor::Stretch});
     TwipsGrid grid{225, 3675, 2100, 450, 150};
     for (int i = 0; i < kRecoveryButtons; ++i)
-      rows.push_back({Indexed("cmdR", i), 750 + i, WC_BUTTONW, BS_PUSHBUTTON, grid.Cell(i % 4, i / 4), kRecoveryCaptions[i]});
+      rows.push_back(
+          {Indexed("cmdR", i), 750 + i, WC_BUTTONW, BS_PUSHBUTTON, grid.Cell(i % 4, i / 4), kRecoveryCaptions[i]});
     return rows;
   }();
   return table;
@@ -78,7 +79,8 @@ void CdKeyPanel::FillPcChoice() {
   controls().Show("cboPc", false);
   controls().Show("lblPc", false);
   SendMessageW(choice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(kChoose).c_str()));
-  long long count = std::min<long long>(ParseLeadingNumber(RegReadString(HKEY_CURRENT_USER, kTesselKey, "PCCnt")), kMostPcs);
+  long long stored = ParseLeadingNumber(RegReadString(HKEY_CURRENT_USER, kTesselKey, "PCCnt"));
+  long long count = std::min<long long>(stored, kMostPcs);
   if (count <= 0) return;
   for (long long pc = 1; pc <= count; ++pc) {
     std::wstring number = (pc < 10 ? L"0" : L"") + std::to_wstring(pc);

@@ -6,8 +6,8 @@
 // A panel of its own: derive from EnvPanel, build the controls in OnLoad (CreateControls with the
 // page's extraWidth(), handlers with On/OnClick), bring what it shows up to date in Prepare, and
 // put its factory into the tab table. Control ids are unique in the whole window: the frame keeps
-// 100-199, the panel of tab i takes (i + 2) * 100 to (i + 2) * 100 + 99. The frame passes the agent's settings commands ("IPS",
-// "GF") and class-10 texts to every panel while it is visible.
+// 100-199, the panel of tab i takes (i + 2) * 100 to (i + 2) * 100 + 99. The frame passes the
+// agent's settings commands ("IPS", "GF") and class-10 texts to every panel while it is visible.
 #include <functional>
 #include <string>
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "ui/modal.h"
+
 namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
@@ -31,9 +33,4 @@ void FrmAbout::OnLoad() {
   UseDialogKeys("CButton1", "CButton1");
 }
 
-void OpenAbout() {
-  FrmAbout& about = TheFrmAbout();
-  if (!about.Load()) return;
-  ShowWindow(about.hwnd(), SW_SHOW);
-  SetForegroundWindow(about.hwnd());
-}
+void OpenAbout() { ShowModeless(TheFrmAbout()); }

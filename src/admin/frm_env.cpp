@@ -14,6 +14,7 @@
 #include "store/wait.h"
 #include "ui/bindings.h"
 #include "ui/message_box.h"
+#include "ui/modal.h"
 #include "upkeep/windows_folders.h"
 
 namespace {
@@ -221,9 +222,4 @@ FrmEnv& TheFrmEnv() {
   return settings;
 }
 
-void OpenSettingsWindow() {
-  FrmEnv& settings = TheFrmEnv();
-  if (!settings.Load()) return;
-  ShowWindow(settings.hwnd(), SW_SHOWNORMAL);
-  SetForegroundWindow(settings.hwnd());
-}
+void OpenSettingsWindow() { ShowModeless(TheFrmEnv(), SW_SHOWNORMAL); }

@@ -9,7 +9,6 @@
 #include "admin/key_kinds.h"
 #include "state/app_state.h"
 #include "store/files.h"
-#include "store/processes.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
@@ -64,7 +63,6 @@ void FrmFileSet::OnLoad() {
   OnClick("CButton1", [this] { Unload(); });
   UseDialogKeys("cmdGAdd", "CButton1");
   TheApp().FileSetResult = "NO";
-  pending_.reset();
   if (!LoadSettingsFile()) Unload();
 }
 
@@ -86,7 +84,7 @@ bool FrmFileSet::LoadSettingsFile() {
 }
 
 void FrmFileSet::cmdGAdd_Click() {
-  if (!settings_ || pending_) return;
+  if (!settings_ || change_.Running()) return;
   std::string typed = Trim(controls().Text("txtPc"));
   long long pc = ParseLeadingNumber(typed);
   if (!RunChecks(controls(), {{"txtPc", [&] { return !typed.empty(); }, "PC번호를 입력하세요!!", "입력에러"},
@@ -141,12 +139,10 @@ void FrmFileSet::StartNetwork(const PcSettings& record) {
     return Finish();
   }
   IpTarget target{record.ip, settings_->mask, settings_->gateway, settings_->dns1, settings_->dns2, {}, {}};
-  WriteIpBatch(target);
-  if (!RunIpBatch()) {
+  if (!change_.Start(target)) {
     AddResult(kNetworkFailed);
     return Finish();
   }
-  pending_ = target;
   SetTimer(hwnd(), kTimer1, 1000, nullptr);
 }
 
@@ -155,12 +151,11 @@ void FrmFileSet::OnTimer(UINT_PTR id) {
 }
 
 void FrmFileSet::Timer1_Timer() {
-  if (IsProcessRunning("cmd.exe")) return;
+  if (change_.Running()) return;
   KillTimer(hwnd(), kTimer1);
-  if (!pending_) return;
-  IpTarget target = *pending_;
-  if (!EnsureIpAddress(target)) AddResult(kNetworkFailed);
-  pending_.reset();
+  std::optional<IpTarget> target = change_.TakeTarget();
+  if (!target) return;
+  if (!EnsureIpAddress(*target)) AddResult(kNetworkFailed);
   Finish();
 }
 

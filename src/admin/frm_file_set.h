@@ -37,7 +37,7 @@ class FrmFileSet : public Dialog {
   void EnableButtons(bool enabled);
 
   std::optional<SettingsInfo> settings_;
-  std::optional<IpTarget> pending_;  // the network step's address, from the batch to Timer1's end
+  IpBatchChange change_;  // the network step, from the batch to Timer1's end
 };
 
 // Shows the import modally over owner.

@@ -102,12 +102,7 @@ FrmPass& TheFrmPass() {
   return login;
 }
 
-void OpenLogin() {
-  FrmPass& login = TheFrmPass();
-  if (!login.Load()) return;
-  ShowWindow(login.hwnd(), SW_SHOW);
-  SetForegroundWindow(login.hwnd());
-}
+void OpenLogin() { ShowModeless(TheFrmPass()); }
 
 std::string RunLogin(HWND owner) {
   TheApp().LoginResult.clear();

@@ -3,14 +3,12 @@
 #include <commctrl.h>
 
 #include <iterator>
-#include <utility>
 
 #include "admin/frm_file_set.h"
 #include "state/app_state.h"
 #include "store/agent_channel.h"
 #include "store/files.h"
 #include "store/ini.h"
-#include "store/processes.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
 #include "ui/bindings.h"
@@ -159,7 +157,9 @@ void IpTablePanel::cmdIPAdd_Click() {
            "시작 PC번호가 현재 등록된 그룹에 포함되어 있습니다!!\r\n다시 입력해주세요!!"},
           // A range around a whole group overlaps it as well: its end reaches into that group.
           {"txtNum2",
-           [&] { return noGroup([&](const IpGroup& g) { return GroupHoldsPc(g, end) || GroupHoldsPc(group, g.startPc); }); },
+           [&] {
+             return noGroup([&](const IpGroup& g) { return GroupHoldsPc(g, end) || GroupHoldsPc(group, g.startPc); });
+           },
            "끝 PC번호가 현재 등록된 그룹에 포함되어 있습니다!!\r\n다시 입력해주세요!!"},
           {"txtSIp",
            [&] {
@@ -188,7 +188,8 @@ void IpTablePanel::cmdIPSave_Click() {
   ini.DeleteSection("IP");
   ini.section = "IP";
   HWND addresses = controls()["lvwIpLst"];
-  for (int row = 0; row < RowCount(addresses); ++row) ini.SaveINI(CellText(addresses, row, 0), CellText(addresses, row, 1));
+  for (int row = 0; row < RowCount(addresses); ++row)
+    ini.SaveINI(CellText(addresses, row, 0), CellText(addresses, row, 1));
   SaveBindings(controls(), Bindings());
   ShowInformation("IP 설정 저장 완료!!");
 }
@@ -203,7 +204,7 @@ void IpTablePanel::cboDns_Click() {
 void IpTablePanel::lvwIpLst_DblClick() {
   const Controls& c = controls();
   int row = SelectedRow(c["lvwIpLst"]);
-  if (row < 0 || pending_) return;
+  if (row < 0 || change_.Running()) return;
   std::string pc = CellText(c["lvwIpLst"], row, 0), ip = CellText(c["lvwIpLst"], row, 1);
   if (ShowMessageBox("현재 PC의 IP를 " + pc + " 번으로 변경하겠습니까?\r\n컴퓨터 이름도 같이 변경합니다.",
                      MB_YESNO | MB_ICONQUESTION) != IDYES)
@@ -218,12 +219,10 @@ void IpTablePanel::lvwIpLst_DblClick() {
   SetComputerName(Trimmed(c, "txtPc"), pc);
   ShowWaiting(true);
   IpTarget target{ip, Trimmed(c, "txtSM"), Trimmed(c, "txtGw"), Trimmed(c, "txtDns1"), Trimmed(c, "txtDns2"), {}, {}};
-  WriteIpBatch(target);
-  if (!RunIpBatch()) {
+  if (!change_.Start(target)) {
     ShowWaiting(false);
     return ShowWarning("네트워크 설정 실패!!");
   }
-  pending_ = target;
   SetTimer(hwnd(), kTimer2, 1000, nullptr);
 }
 
@@ -232,11 +231,11 @@ void IpTablePanel::OnTimer(UINT_PTR id) {
 }
 
 void IpTablePanel::Timer2_Timer() {
-  if (IsProcessRunning("cmd.exe")) return;
+  if (change_.Running()) return;
   KillTimer(hwnd(), kTimer2);
-  if (!pending_) return;
-  IpTarget target = *std::exchange(pending_, std::nullopt);
-  bool inPlace = EnsureIpAddress(target);
+  std::optional<IpTarget> target = change_.TakeTarget();
+  if (!target) return;
+  bool inPlace = EnsureIpAddress(*target);
   ShowWaiting(false);
   if (inPlace)
     ShowInformation("네트워크 설정 완료!!");

@@ -38,5 +38,5 @@ class IpTablePanel : public EnvPanel {
   void ShowWaiting(bool visible);
 
   std::vector<IpGroup> groups_;
-  std::optional<IpTarget> pending_;  // the address being applied, from the batch to Timer2's end
+  IpBatchChange change_;  // the address being applied, from the batch to Timer2's end
 };

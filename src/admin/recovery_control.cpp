@@ -23,6 +23,29 @@ bool Asked(const std::string& question) {
 
 void Send(const std::string& text, AgentClass kind) { SendToAgent(text, kind); }
 
+bool Always() { return true; }
+
+// What each button asks, for which modules it is sent, and what it sends (button 2 shows the
+// mode dialog instead).
+struct RecoveryButton {
+  const char* question;
+  bool okCancel;  // OK/Cancel instead of Yes/No
+  bool (*applies)();
+  const char* command;
+};
+constexpr int kModeButton = 2;
+constexpr RecoveryButton kButtons[kRecoveryButtons] = {
+    {"시스템을 복구 하겠습니까?", false, AnyModuleInstalled, "K3"},
+    {"시스템을 현재 상태로 저장하겠습니까?", false, AnyModuleInstalled, "K2"},
+    {nullptr, false, nullptr, nullptr},
+    {"시스템보호를 중지 하겠습니까?", false, VdRcvInstalled, "K5"},
+    {"시스템보호를 시작 하겠습니까?", false, VdRcvInstalled, "K6"},
+    {"복구 모듈을 설치 하겠습니까?\r\n\r\n"
+     "※바르넬 복구 모듈을 제거한 후에 설치 할 경우 반드시 디스크 검사를 하시길 바랍니다.",
+     true, Always, "K0"},
+    {"복구 제거 하겠습니까?", false, AnyModuleInstalled, "K1"},
+};
+
 void ChooseRecoveryMode(HWND owner) {
   TheApp().RecoveryModeCode.clear();
   ShowFrmRSetRec(owner);
@@ -47,33 +70,11 @@ std::array<bool, kRecoveryButtons> RecoveryButtonStates() {
 void RecoveryCommand(int index, HWND owner) {
   if (Trim(RegReadString(HKEY_CURRENT_USER, kTesselKey, "VConnect")) != "1")
     return ShowWarning("서버와 연결이 되지 않았습니다!!\r\n서버와 연결이 되어야 사용이 가능합니다!!");
-  switch (index) {
-    case 0:
-      if (Asked("시스템을 복구 하겠습니까?") && AnyModuleInstalled()) Send("K3", kAgentCommand);
-      break;
-    case 1:
-      if (Asked("시스템을 현재 상태로 저장하겠습니까?") && AnyModuleInstalled()) Send("K2", kAgentCommand);
-      break;
-    case 2:
-      ChooseRecoveryMode(owner);
-      break;
-    case 3:
-      if (Asked("시스템보호를 중지 하겠습니까?") && VdRcvInstalled()) Send("K5", kAgentCommand);
-      break;
-    case 4:
-      if (Asked("시스템보호를 시작 하겠습니까?") && VdRcvInstalled()) Send("K6", kAgentCommand);
-      break;
-    case 5:
-      if (Confirm("복구 모듈을 설치 하겠습니까?\r\n\r\n※바르넬 복구 모듈을 제거한 후에 설치 할 경우 반드시 디스크 검사를 "
-                  "하시길 바랍니다."))
-        Send("K0", kAgentCommand);
-      break;
-    case 6:
-      if (Asked("복구 제거 하겠습니까?") && AnyModuleInstalled()) Send("K1", kAgentCommand);
-      break;
-    default:
-      break;
-  }
+  if (index == kModeButton) return ChooseRecoveryMode(owner);
+  if (index < 0 || index >= kRecoveryButtons) return;
+  const RecoveryButton& button = kButtons[index];
+  bool confirmed = button.okCancel ? Confirm(button.question) : Asked(button.question);
+  if (confirmed && button.applies()) Send(button.command, kAgentCommand);
 }
 
 RecoveryMode RecoveryModeOfState(const std::string& state) {

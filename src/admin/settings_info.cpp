@@ -17,7 +17,8 @@ Section SectionOf(const std::string& line) {
 }
 
 void ReadDnsLine(SettingsInfo& info, const std::string& key, const std::string& value) {
-  if (key == "cnt") info.count = static_cast<int>(std::clamp<long long>(ParseLeadingNumber(value), 0, kMostSettingsPcs));
+  if (key == "cnt")
+    info.count = static_cast<int>(std::clamp<long long>(ParseLeadingNumber(value), 0, kMostSettingsPcs));
   if (key == "pc") info.prefix = value;
   if (key == "sm") info.mask = value;
   if (key == "gw") info.gateway = value;
@@ -33,7 +34,8 @@ void ReadIpLine(SettingsInfo& info, const std::string& key, const std::string& v
   std::vector<std::string> fields = Split(value, ',');
   PcSettings& record = info.pcs[pc];
   record.ip = Trim(fields[0]);
-  for (size_t i = 0; i < record.keys.size() && i + 1 < fields.size(); ++i) record.keys[i] = DecipherText(Trim(fields[i + 1]));
+  for (size_t i = 0; i < record.keys.size() && i + 1 < fields.size(); ++i)
+    record.keys[i] = DecipherText(Trim(fields[i + 1]));
 }
 }  // namespace
 

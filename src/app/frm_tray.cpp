@@ -126,15 +126,13 @@ void FrmTray::ChangIP() {
   std::optional<IpTarget> target = ReadIpTarget();
   if (!target) return;
   EndCommandInterpreters();
-  WriteIpBatch(*target);
-  ipTarget_ = target;
-  if (RunIpBatch()) SetTimer(hwnd(), kTimer2, 1000, nullptr);
+  if (ipChange_.Start(*target)) SetTimer(hwnd(), kTimer2, 1000, nullptr);
 }
 
 void FrmTray::PollIpChange() {
-  if (IsProcessRunning("cmd.exe")) return;
+  if (ipChange_.Running()) return;
   KillTimer(hwnd(), kTimer2);
-  if (ipTarget_) CompleteIpChange(*ipTarget_);
+  if (auto target = ipChange_.TakeTarget()) CompleteIpChange(*target);
 }
 
 FrmTray& TheFrmTray() {

@@ -119,7 +119,8 @@ void Controls::Destroy() {
 }
 
 const Controls::Entry* Controls::Find(std::string_view name) const {
-  auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.spec.name == name; });
+  auto found =
+      std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) { return entry.spec.name == name; });
   return found == entries_.end() ? nullptr : &*found;
 }
 

@@ -6,8 +6,8 @@
 #include "ui/twips.h"
 
 void SetUpReportList(HWND list, const std::vector<ListColumn>& columns) {
-  SetWindowLongPtrW(list, GWL_STYLE,
-                    (GetWindowLongPtrW(list, GWL_STYLE) & ~LVS_TYPEMASK) | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
+  LONG_PTR style = (GetWindowLongPtrW(list, GWL_STYLE) & ~LVS_TYPEMASK) | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+  SetWindowLongPtrW(list, GWL_STYLE, style);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   for (size_t i = 0; i < columns.size(); ++i) {
     std::wstring caption = Widen(columns[i].caption);

@@ -39,4 +39,10 @@ void ShowModal(Window& form, HWND owner) {
   }
 }
 
+void ShowModeless(Window& form, int show) {
+  if (!form.Load()) return;
+  ShowWindow(form.hwnd(), show);
+  SetForegroundWindow(form.hwnd());
+}
+
 void SetModalDriver(ModalDriver driver) { Driver() = std::move(driver); }

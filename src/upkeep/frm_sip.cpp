@@ -18,8 +18,9 @@ const std::vector<ControlSpec>& Table() {
   static const std::vector<ControlSpec> table = [] {
     std::vector<ControlSpec> rows;
     for (int i = 0; i < 4; ++i) {
-      rows.push_back({Indexed("txtIP", i), 100 + i, WC_EDITW, ES_CENTER | ES_AUTOHSCROLL, {240 + i * 1110, 240, 840, 360}});
-      if (i < 3) rows.push_back({Indexed("lblDot", i), 0, WC_STATICW, SS_CENTER, {1080 + i * 1110, 270, 270, 330}, "."});
+      int x = 240 + i * 1110;
+      rows.push_back({Indexed("txtIP", i), 100 + i, WC_EDITW, ES_CENTER | ES_AUTOHSCROLL, {x, 240, 840, 360}});
+      if (i < 3) rows.push_back({Indexed("lblDot", i), 0, WC_STATICW, SS_CENTER, {x + 840, 270, 270, 330}, "."});
     }
     rows.push_back({"cmdGAdd", 110, nullptr, 0, {240, 840, 1350, 360}, "확인", "CMDOK00"});
     rows.push_back({"Command1", 111, WC_BUTTONW, BS_PUSHBUTTON, {1740, 840, 1350, 360}, "초기화"});
@@ -63,7 +64,8 @@ void FrmSIp::FillFromRegistry() {
   if (stored == "*") return;
   std::vector<std::string> parts = Split(stored, '.');
   filling_ = true;
-  for (size_t i = 0; i < parts.size() && i < 4; ++i) controls().SetText(Indexed("txtIP", static_cast<int>(i)), parts[i]);
+  for (size_t i = 0; i < parts.size() && i < 4; ++i)
+    controls().SetText(Indexed("txtIP", static_cast<int>(i)), parts[i]);
   filling_ = false;
 }
 
@@ -73,7 +75,8 @@ void FrmSIp::BoxChanged(int index) {
   if (!filling_ && index < 3 && GetWindowTextLengthW(Box(index)) == 3) FocusBox(index + 1);
 }
 
-LRESULT CALLBACK FrmSIp::BoxProcedure(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR index, DWORD_PTR self) {
+LRESULT CALLBACK FrmSIp::BoxProcedure(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                      DWORD_PTR self) {
   if (msg == WM_KEYDOWN && wParam == VK_RIGHT && index < 3) {
     DWORD end = 0;
     SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));

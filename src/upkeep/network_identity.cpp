@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "state/app_state.h"
@@ -106,6 +107,17 @@ void SetStaticIpByAdapter(const IpTarget& target) {
   if (StandIn().setStatic) return StandIn().setStatic(target);
   SetStaticIpThroughWmi(target);
 }
+
+bool IpBatchChange::Start(const IpTarget& target) {
+  WriteIpBatch(target);
+  target_ = target;
+  if (!RunIpBatch()) target_.reset();
+  return target_.has_value();
+}
+
+bool IpBatchChange::Running() const { return target_ && IsProcessRunning("cmd.exe"); }
+
+std::optional<IpTarget> IpBatchChange::TakeTarget() { return std::exchange(target_, std::nullopt); }
 
 void EndCommandInterpreters() {
   if (!IsProcessRunning("cmd.exe")) return;

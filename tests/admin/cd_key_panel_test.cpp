@@ -63,7 +63,8 @@ TEST_F(CdKeyPanelTest, CdKeyRequestsNeedTheServerAndCloseTheSettingsWindow) {
   Click(panel, "cmdCDOK");
   EXPECT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(boxes.shown[0].text, "서버와 연결이 되지 않았습니다!!\r\n서버와 연결이 되어야 사용이 가능합니다!!");
-  EXPECT_EQ(menu.calls, (std::vector<std::string>{"HideSkinnedWindow", "HidePopups", "HideSkinnedWindow", "HidePopups"}));
+  EXPECT_EQ(menu.calls,
+            (std::vector<std::string>{"HideSkinnedWindow", "HidePopups", "HideSkinnedWindow", "HidePopups"}));
 
   TheApp().VConnect = true;
   Click(panel, "cmdCDOK");

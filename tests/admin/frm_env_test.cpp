@@ -38,7 +38,8 @@ class FrmEnvTest : public AdminTest {
 TEST_F(FrmEnvTest, OpensOnTheIpTableWithOnePanelPerTabAndSelectedPictures) {
   CreateFolders(Path("image"));
   for (const char* name : {"e00S.jpg", "e01N.jpg"})
-    CopyFileW(Widen(std::string(TESSEL_IMAGE_DATA) + "\\solid.jpg").c_str(), Widen(Path("image\\") + name).c_str(), FALSE);
+    CopyFileW(Widen(std::string(TESSEL_IMAGE_DATA) + "\\solid.jpg").c_str(), Widen(Path("image\\") + name).c_str(),
+              FALSE);
   RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "dwGPTest", 1);
   FrmEnv& env = Open();
   EXPECT_EQ(env.CurrentTab(), kIpTableTab);
@@ -47,7 +48,8 @@ TEST_F(FrmEnvTest, OpensOnTheIpTableWithOnePanelPerTabAndSelectedPictures) {
   EXPECT_FALSE(TabPictured(2)) << "no picture: the caption is drawn";
   EXPECT_EQ(env.controls().Text(Indexed("cmdTBtn", 2)), "바탕화면");
   std::vector<std::string> names;
-  for (int i = 0; i < static_cast<int>(EnvTabs().size()); ++i) names.push_back(env.Panel(i) ? env.Panel(i)->FormName() : "-");
+  for (int i = 0; i < static_cast<int>(EnvTabs().size()); ++i)
+    names.push_back(env.Panel(i) ? env.Panel(i)->FormName() : "-");
   EXPECT_EQ(names, (std::vector<std::string>{"pnlIpTable", "pnlStartProgram", "pnlDesktop", "pnlIcons", "pnlPatch",
                                              "pnlCdKey", "pnlSync", "-", "pnlLauncher"}));
   EXPECT_TRUE(IsWindowVisible(env.Panel(0)->hwnd()));

@@ -16,7 +16,8 @@ class IpTableTest : public AdminTest {
  protected:
   void SetUp() override {
     AdminTest::SetUp();
-    SetNetworkSystem({[this] { return currentIp; }, [this](const IpTarget& target) { adapterTargets.push_back(target); }});
+    SetNetworkSystem(
+        {[this] { return currentIp; }, [this](const IpTarget& target) { adapterTargets.push_back(target); }});
   }
   void TearDown() override {
     SetNetworkSystem({});
@@ -106,7 +107,8 @@ TEST_F(IpTableTest, SavingRewritesTheAddressesAndDeletingAGroupTakesItOutAtOnce)
                 "[PC]\r\nNAME=PC\r\n[TCPIP]\r\nSM=255.255.255.0\r\nGW=10.0.0.254\r\nDNS1=1.1.1.1\r\nDNS2=\r\n",
                 false, false);
   IpTablePanel& panel = Open();
-  EXPECT_EQ(Column(panel, "lvwIpGLst", 0), (std::vector<std::string>{"GP01", "GP07"})) << "a malformed group is skipped";
+  EXPECT_EQ(Column(panel, "lvwIpGLst", 0), (std::vector<std::string>{"GP01", "GP07"}))
+      << "a malformed group is skipped";
   EXPECT_EQ(panel.controls().Text("txtPc"), "PC");
   EXPECT_EQ(panel.controls().Text("txtGw"), "10.0.0.254");
   ASSERT_TRUE(Add(panel, "4", "5", "10.0.0.4").empty());

@@ -245,7 +245,8 @@ TEST(OwnersSide, LoginIpTableRecoveryAndImportThroughTheRealWindows) {
   EXPECT_EQ(Text(GetDlgItem(password, 100)), "클라이언트 설정파일 비밀번호");
   SetText(password, 102, "파일암호");
   PressEnter(GetDlgItem(password, 102));
-  EXPECT_TRUE(WaitUntil([&] { return RegReadString(HKEY_LOCAL_MACHINE, kComputerName, "ComputerName") == "PC07"; }, 30000));
+  EXPECT_TRUE(
+      WaitUntil([&] { return RegReadString(HKEY_LOCAL_MACHINE, kComputerName, "ComputerName") == "PC07"; }, 30000));
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "PcNum"), "7");
   EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(import, 123)) != FALSE; }, 60000))
       << "the run ends once the batch has";
