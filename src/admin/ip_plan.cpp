@@ -33,8 +33,14 @@ std::optional<IpGroup> ParseGroup(const std::string& key, const std::string& val
 std::vector<IpGroup> ReadIpGroups(const std::string& file) {
   ClsINI ini(file, "GROUP");
   std::vector<IpGroup> groups;
-  for (const std::string& key : ini.KeyList().value_or(std::vector<std::string>{}))
-    if (auto group = ParseGroup(key, RemoveNuls(ini.OpenINI(key)))) groups.push_back(*group);
+  int pcs = 0;
+  for (const std::string& key : ini.KeyList().value_or(std::vector<std::string>{})) {
+    auto group = ParseGroup(key, RemoveNuls(ini.OpenINI(key)));
+    if (!group) continue;
+    pcs += group->endPc - group->startPc + 1;
+    if (pcs > kMostPlannedPcs) break;
+    groups.push_back(*group);
+  }
   return groups;
 }
 

@@ -13,6 +13,9 @@ struct IpGroup {
   std::string startIp;
 };
 
+// A cafe's plan holds no more PCs than this; groups beyond are not read.
+inline constexpr int kMostPlannedPcs = 9999;
+
 // The groups of the GROUP section in the file's key order; a value that is not
 // "<start>-<end>,<start IP>" with numbers and an address is skipped.
 std::vector<IpGroup> ReadIpGroups(const std::string& file);

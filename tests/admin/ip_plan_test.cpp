@@ -21,6 +21,11 @@ TEST_F(IpPlanTest, GroupsAreReadInFileOrderAndMalformedOnesSkipped) {
   EXPECT_EQ(GroupValue(groups[1]), "1-3,10.0.0.1");
   EXPECT_EQ(NextGroupKey(groups), "GP02") << "after the last key, not the highest";
   EXPECT_TRUE(ReadIpGroups(Path("none.ini")).empty());
+
+  std::string many = "[GROUP]\r\n";
+  for (int i = 0; i < 100; ++i) many += "GP" + std::to_string(i) + "=1-200,10.0.0.1\r\n";
+  WriteTextFile(Path("ip.ini"), many, false, false);
+  EXPECT_EQ(ReadIpGroups(Path("ip.ini")).size(), static_cast<size_t>(kMostPlannedPcs / 200)) << "a plan has a limit";
 }
 
 TEST(IpPlan, AddressesAndKeys) {
