@@ -29,7 +29,7 @@ const std::vector<ControlSpec>& Table() {
 }
 
 void NotifyMenuOfRefusal() {
-  WithMenu([](MenuWindow& menu) { menu.NotifyLoginState(1); });
+  WithMenu([](MenuWindow& menu) { menu.LoginNotice(1); });
 }
 }  // namespace
 

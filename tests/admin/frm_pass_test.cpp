@@ -53,7 +53,7 @@ TEST_F(FrmPassTest, TheStoredPasswordOpensTheSettingsWindowAndAWrongOneIsRefused
   EXPECT_EQ(boxes.shown[1].flags, static_cast<unsigned>(MB_OK | MB_ICONSTOP));
   EXPECT_EQ(login.controls().Text("Text1"), "") << "a refused password is cleared";
   EXPECT_EQ(GetFocus(), login.controls()["Text1"]);
-  EXPECT_EQ(menu.calls, (std::vector<std::string>{"NotifyLoginState(1)", "NotifyLoginState(1)"}))
+  EXPECT_EQ(menu.calls, (std::vector<std::string>{"LoginNotice(1)", "LoginNotice(1)"}))
       << "each refusal, not the empty input";
   EXPECT_TRUE(login.IsLoaded());
 
@@ -106,6 +106,6 @@ TEST_F(FrmPassTest, LeavingTheLoginNotifiesTheMenuWindow) {
   Open("SE");
   SendMessageW(login.hwnd(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(login.IsLoaded());
-  EXPECT_EQ(menu.calls, (std::vector<std::string>{"NotifyLoginState(1)", "NotifyLoginState(1)"}));
+  EXPECT_EQ(menu.calls, (std::vector<std::string>{"LoginNotice(1)", "LoginNotice(1)"}));
   EXPECT_FALSE(IsFormLoaded("frmEnv"));
 }

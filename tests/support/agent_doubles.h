@@ -54,7 +54,9 @@ class TestMenuWindow : public Window, public MenuWindow {
   void HidePopups() override { calls.push_back("HidePopups"); }
   void ResetCategorySelection() override { calls.push_back("ResetCategorySelection"); }
   void SetFixedElement(bool on) override { calls.push_back(on ? "Fixed(on)" : "Fixed(off)"); }
-  void NotifyLoginState(int state) override { calls.push_back("NotifyLoginState(" + std::to_string(state) + ")"); }
+  void PressFloatingButton(int index) override { calls.push_back("Press(F" + std::to_string(index) + ")"); }
+  void ShowNotice() override { calls.push_back("ShowNotice"); }
+  void LoginNotice(int reason) override { calls.push_back("LoginNotice(" + std::to_string(reason) + ")"); }
 
  protected:
   WindowOptions Options() const override;

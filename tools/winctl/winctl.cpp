@@ -1,8 +1,9 @@
 // Drives the program's windows by class name, for scripts that work it from outside.
 //   winctl wait CLASS [TIMEOUT_MS]     exit 0 once a window of that class is shown (or message-only)
 //   winctl close CLASS [TIMEOUT_MS]    post WM_CLOSE to it and exit 0 once its process has ended
-//   winctl settext CLASS ID TEXT       set the text of its control ID (in a page of it too)
-//   winctl click CLASS ID              press its control ID (a button or a picture button)
+//   winctl click CLASS                 a left click in the middle of the window
+//   winctl press CLASS ID              a click of its control ID (a button or a picture button, in a page too)
+//   winctl settext CLASS ID TEXT       set the text of its control ID
 //   winctl enter CLASS ID              press Enter in its control ID, as a user does
 //   winctl traymenu ITEM               right-click the tray icon and choose the menu's ITEM-th item (1 first)
 // With WINCTL_DESKTOP set, windows are looked for on that desktop (a Wine virtual desktop).
@@ -87,8 +88,20 @@ int SetText(const wchar_t* className, const wchar_t* id, const wchar_t* text) {
   return 0;
 }
 
+int Click(const wchar_t* className) {
+  HWND hwnd = WaitFor(className, 5000);
+  if (!hwnd) return 1;
+  RECT area{};
+  GetClientRect(hwnd, &area);
+  LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
+  PostMessageW(hwnd, WM_MOUSEMOVE, 0, middle);
+  PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessageW(hwnd, WM_LBUTTONUP, 0, middle);
+  return 0;
+}
+
 // Posted, so that a modal window the press opens does not hold winctl.
-int Click(const wchar_t* className, const wchar_t* id) {
+int Press(const wchar_t* className, const wchar_t* id) {
   HWND control = Control(className, id);
   if (!control) return 1;
   PostMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
@@ -123,13 +136,14 @@ int TrayMenu(int item) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    fwprintf(stderr, L"usage: winctl wait|close|settext|click|enter|traymenu ...\n");
+    fwprintf(stderr, L"usage: winctl wait|close|click|press|settext|enter|traymenu ...\n");
     return 2;
   }
   std::wstring command = argv[1];
   if (command == L"traymenu") return TrayMenu(static_cast<int>(wcstol(argv[2], nullptr, 10)));
   if (command == L"settext" && argc > 4) return SetText(argv[2], argv[3], argv[4]);
-  if (command == L"click" && argc > 3) return Click(argv[2], argv[3]);
+  if (command == L"click") return Click(argv[2]);
+  if (command == L"press" && argc > 3) return Press(argv[2], argv[3]);
   if (command == L"enter" && argc > 3) return Enter(argv[2], argv[3]);
   DWORD timeoutMs = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 20000;
   if (command == L"wait") {
