@@ -10,7 +10,6 @@
 #include "store/launch.h"
 #include "store/processes.h"
 #include "store/registry.h"
-#include "store/text_codec.h"
 #include "store/wait.h"
 #include "ui/bindings.h"
 #include "ui/message_box.h"
