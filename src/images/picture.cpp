@@ -2,6 +2,7 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -154,6 +155,32 @@ void DrawPicture(HDC target, const Picture& picture, const RECT& area) {
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   AlphaBlend(target, area.left, area.top, area.right - area.left, area.bottom - area.top, source, 0, 0,
              picture.width(), picture.height(), blend);
+  SelectObject(source, previous);
+  DeleteDC(source);
+}
+
+void DrawPictureNineSlice(HDC target, const Picture& picture, const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  if (!picture || width <= 0 || height <= 0) return;
+  const int corner = (std::min(picture.width(), picture.height()) - 1) / 2;  // a middle remains
+  const int drawn = std::min({corner, width / 2, height / 2});
+  // Cuts of the picture and of the area: start, end of the first corner, start of the last, end.
+  const int sourceX[] = {0, corner, picture.width() - corner, picture.width()};
+  const int sourceY[] = {0, corner, picture.height() - corner, picture.height()};
+  const int targetX[] = {static_cast<int>(area.left), static_cast<int>(area.left) + drawn,
+                         static_cast<int>(area.right) - drawn, static_cast<int>(area.right)};
+  const int targetY[] = {static_cast<int>(area.top), static_cast<int>(area.top) + drawn,
+                         static_cast<int>(area.bottom) - drawn, static_cast<int>(area.bottom)};
+  HDC source = CreateCompatibleDC(target);
+  HGDIOBJ previous = SelectObject(source, picture.bitmap());
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  for (int row = 0; row < 3; ++row)
+    for (int column = 0; column < 3; ++column) {
+      int w = targetX[column + 1] - targetX[column], h = targetY[row + 1] - targetY[row];
+      int sw = sourceX[column + 1] - sourceX[column], sh = sourceY[row + 1] - sourceY[row];
+      if (w > 0 && h > 0 && sw > 0 && sh > 0)
+        AlphaBlend(target, targetX[column], targetY[row], w, h, source, sourceX[column], sourceY[row], sw, sh, blend);
+    }
   SelectObject(source, previous);
   DeleteDC(source);
 }

@@ -34,6 +34,10 @@ Picture LoadPicture(const std::string& path);
 
 // Draws the picture stretched over the area, blending its alpha over what is there.
 void DrawPicture(HDC target, const Picture& picture, const RECT& area);
+// Draws the picture over the area in nine pieces: its corners (squares just under half its shorter
+// side) keep their size, less on an area too small for them; its edges and middle stretch, so
+// rounded panels and bars keep their corners at any size.
+void DrawPictureNineSlice(HDC target, const Picture& picture, const RECT& area);
 
 // A device-independent bitmap whose first row is the top one, 24 or 32 bits per pixel, with
 // its pixels at *bits; null when it cannot be made.
