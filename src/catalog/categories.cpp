@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "catalog/fixed_width.h"
-#include "catalog/section_reader.h"
+#include "catalog/catalog_file.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/text_util.h"
@@ -85,10 +85,9 @@ void LoadCategories() {
   const std::string path = CategoryFile();
   if (!FileExists(path)) WriteDefaultCategories();
 
-  auto text = ReadTextFile(path);
-  if (!text) return;
   bool hasArcade = false, hasTv = false, hasMultimedia = false;
-  SectionReader reader{
+  auto bytes = ReadCatalogFile(
+      path,
       [&](std::string name) {
         std::string_view named = name;
         hasArcade |= named == kArcadeGroup[0].name;
@@ -96,11 +95,11 @@ void LoadCategories() {
         hasMultimedia |= named == kMultimediaGroup[0].name;
         list.emplace_back().Name = std::move(name);
       },
-      [&](std::string_view key, std::string_view value) { ApplyKey(list.back(), key, value); }};
-  reader.Read(*text);
+      [&](std::string_view key, std::string_view value) { ApplyKey(list.back(), key, value); });
+  if (!bytes) return;
 
   // An unterminated last line would otherwise swallow the first appended section header.
-  bool lineOpen = !text->empty() && text->back() != '\n' && text->back() != '\r';
+  bool lineOpen = !bytes->empty() && bytes->back() != '\n' && bytes->back() != '\r';
   if (!hasArcade) AppendGroup(path, lineOpen, kArcadeGroup);
   if (!hasTv) AppendGroup(path, lineOpen, kTvGroup);
   if (!hasMultimedia) AppendGroup(path, lineOpen, kMultimediaGroup);

@@ -7,7 +7,11 @@
 // Game.mts in the game data folder.
 std::string GameEntryFile();
 
-// Fills TheApp().GameEntries (slot 0 unused) in file order; a missing file leaves slot 0 only.
+// More than any PC room has, and few enough to hold: a damaged file reads no further.
+inline constexpr size_t kMaxGameEntries = 100'000;
+
+// Fills TheApp().GameEntries (slot 0 unused) in file order, at most kMaxGameEntries of them; a
+// missing file leaves slot 0 only.
 void LoadGameEntries();
 
 // append: adds the section at the end of the file; otherwise creates or updates section key in place.

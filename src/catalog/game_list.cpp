@@ -6,7 +6,7 @@
 
 #include "catalog/clock.h"
 #include "catalog/download.h"
-#include "catalog/section_reader.h"
+#include "catalog/catalog_file.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
@@ -111,15 +111,12 @@ void UpdateShortcutUrlList() {
 
 std::vector<GameEntry> ReadGameList(const std::string& path) {
   std::vector<GameEntry> records;
-  auto text = ReadTextFile(path);
-  if (!text) return records;
   GameEntry unused;  // key lines before the first section
-  SectionReader reader{
-      [&](std::string name) { records.emplace_back().Key = std::move(name); },
+  ReadCatalogFile(
+      path, [&](std::string name) { records.emplace_back().Key = std::move(name); },
       [&](std::string_view key, std::string_view value) {
         if (std::string* field = ListField(records.empty() ? unused : records.back(), key)) field->assign(value);
-      }};
-  reader.Read(*text);
+      });
   std::erase_if(records, [](const GameEntry& record) { return record.Title.empty(); });
   return records;
 }

@@ -43,6 +43,30 @@ TEST_F(GameEntriesTest, EntriesAreReadAsOtherWritersLeaveThem) {
   EXPECT_EQ(Entries()[1].TargetPath, "C:\\a b.exe");
 }
 
+TEST_F(GameEntriesTest, TheListIsSizedByTheSectionsReadNotByTheBracketsInTheFile) {
+  WriteBytes("Game.mts", std::string(64 << 20, '['));
+  ASSERT_NO_THROW(LoadGameEntries());
+  EXPECT_EQ(Entries().size(), 2u) << "one line, one section";
+
+  std::string many;
+  for (size_t i = 1; i <= kMaxGameEntries + 2; ++i)
+    many += "[" + std::to_string(i) + "]\r\nTitle=t" + std::to_string(i) + "\r\n";
+  WriteBytes("Game.mts", many);
+  LoadGameEntries();
+  ASSERT_EQ(Entries().size(), kMaxGameEntries + 1);
+  EXPECT_EQ(Entries().back().Title, "t" + std::to_string(kMaxGameEntries)) << "the last one read keeps its own keys";
+}
+
+TEST_F(GameEntriesTest, KoreanNamesAndValuesComeFromTheSystemCodePage) {
+  Write("Game.mts", "[스타크래프트-Best]\r\nTitle= 스타크래프트 \r\nTargetPath=C:\\게임\\[1]\\sc.exe\r\nGroup=Best\r\n");
+  LoadGameEntries();
+  ASSERT_EQ(Entries().size(), 2u);
+  EXPECT_EQ(Entries()[1].Key, "스타크래프트-Best");
+  EXPECT_EQ(Entries()[1].Title, "스타크래프트");
+  EXPECT_EQ(Entries()[1].TargetPath, "C:\\게임\\[1]\\sc.exe");
+  EXPECT_EQ(Entries()[1].Group, "Best");
+}
+
 TEST_F(GameEntriesTest, TheLauncherTableKeepsItsSwitchesInSlotZero) {
   LoadGameLaunchers();
   ASSERT_EQ(TheApp().GameLaunchers.size(), 1u);
