@@ -62,6 +62,7 @@ void WriteGameEntry(const std::string& key, const std::string& title, const std:
     return;
   }
   if (!FileExists(path)) WriteTextFile(path, "", true, true);
-  ClsINI ini(path, key);
-  for (const auto& [name, value] : fields) ini.SaveINI(name, *value);
+  std::vector<std::pair<std::string, std::string>> values;
+  for (const auto& [name, value] : fields) values.emplace_back(name, *value);
+  ClsINI(path, key).SaveValues(values);
 }
