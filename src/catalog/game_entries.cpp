@@ -27,11 +27,10 @@ std::string* FieldNamed(GameEntry& entry, std::string_view key) {
 
 std::string GameEntryFile() { return JoinPath(GetGameDataFolder(), "Game.mts"); }
 
-void LoadGameEntries() {
-  auto& list = TheApp().GameEntries;
-  list.assign(1, GameEntry{});
+std::vector<GameEntry> ReadGameEntries() {
+  std::vector<GameEntry> list(1);
   auto bytes = ReadFileBytes(GameEntryFile());
-  if (!bytes) return;
+  if (!bytes) return list;
   // The list is sized by the sections the file has (a file of brackets alone is no reason to
   // reserve room for millions of entries), up to kMaxGameEntries. Key lines before the first
   // section land in the unused slot 0.
@@ -46,6 +45,14 @@ void LoadGameEntries() {
                 },
                 AnsiToUtf8}
       .Read(*bytes);
+  return list;
+}
+
+void LoadGameEntries() { TheApp().GameEntries = ReadGameEntries(); }
+
+bool SameWrittenFields(const GameEntry& a, const GameEntry& b) {
+  return a.Title == b.Title && a.GName == b.GName && a.TargetPath == b.TargetPath && a.WorkDir == b.WorkDir &&
+         a.Args == b.Args && a.Group == b.Group && a.Gubn == b.Gubn && a.Icon == b.Icon;
 }
 
 void WriteGameEntry(const std::string& key, const std::string& title, const std::string& gname,

@@ -1,8 +1,5 @@
 #include "catalog/section_reader.h"
 
-#include <cstdint>
-#include <cstring>
-
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -20,27 +17,14 @@ bool IsAscii(std::string_view text) {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// The first CR or LF from at on, eight bytes at a time: catalogs run to a megabyte, and a byte
-// loop was most of their reading.
-const char* LineEnd(const char* at, const char* end) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
-  constexpr std::uint64_t kReturns = kOnes * '\r', kFeeds = kOnes * '\n';
-  for (std::uint64_t word; end - at >= 8; at += 8) {
-    std::memcpy(&word, at, 8);
-    std::uint64_t returns = word ^ kReturns, feeds = word ^ kFeeds;  // zero bytes where they match
-    if ((((returns - kOnes) & ~returns) | ((feeds - kOnes) & ~feeds)) & kHighs) break;
-  }
-  while (at < end && *at != '\r' && *at != '\n') ++at;
-  return at;
-}
-
 // Every stretch between line ends (CR or LF), the empty ones between CR and LF included.
 template <class Visit>
 void ForEachLine(std::string_view text, Visit visit) {
   const char* at = text.data();
   const char* const end = at + text.size();
   while (at < end) {
-    const char* stop = LineEnd(at, end);
+    const char* stop = at;
+    while (stop < end && *stop != '\r' && *stop != '\n') ++stop;
     visit(std::string_view(at, static_cast<size_t>(stop - at)));
     at = stop + 1;
   }
