@@ -132,6 +132,23 @@ TEST_F(GameEntriesTest, SyncingACategoryCreatesOnlyTheMissingShortcutsOfThatCate
   EXPECT_TRUE(FileExists(Path("Best\\Listed.LNK")));
 }
 
+TEST_F(GameEntriesTest, AListThatTakesNoPicturesHasNoneLookedForOrFetched) {
+  HttpTestServer server;
+  server.Serve("/web.ico", HttpTestServer::Ok("ICON"));
+  CreateFolders(Path("Best"));
+  Write("Game.mts", "[Fetched]\r\nTitle=Fetched\r\nGName=Fetched.url\r\nTargetPath=http://f\r\nGroup=Best\r\nGubn=URL\r\n"
+                    "Icon=" + server.BaseUrl() + "/web.ico\r\n");
+  LoadGameEntries();
+  struct Pictureless : RecordingMenuList {
+    bool TakesPictures() const override { return false; }
+  } menu;
+  SyncCategoryFolder(menu, "BEST");
+  ASSERT_EQ(menu.added.size(), 1u);
+  EXPECT_EQ(menu.added[0].picture, "");
+  EXPECT_TRUE(server.Requests().empty()) << "nothing downloaded for nobody";
+  EXPECT_TRUE(FileExists(Path("Best\\Fetched.url"))) << "the file is made all the same";
+}
+
 TEST_F(GameEntriesTest, SponsoredIconsBecomeShortcutsOrWebIconsOnce) {
   CreateFolders(Path("Skin"));
   CreateFolders(Path("Installed\\Bin"));
