@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "catalog/fixed_width.h"
-#include "catalog/section_reader.h"
+#include "catalog/catalog_file.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/path_names.h"
@@ -86,10 +86,9 @@ void LoadCategories() {
   const std::string path = CategoryFile();
   if (!FileExists(path)) WriteDefaultCategories();
 
-  auto text = ReadTextFile(path);
-  if (!text) return;
   bool hasArcade = false, hasTv = false, hasMultimedia = false;
-  SectionReader reader{
+  auto bytes = ReadCatalogFile(
+      path,
       [&](std::string name) {
         std::string_view named = name;
         hasArcade |= named == kArcadeGroup[0].name;
@@ -97,8 +96,8 @@ void LoadCategories() {
         hasMultimedia |= named == kMultimediaGroup[0].name;
         list.emplace_back().Name = std::move(name);
       },
-      [&](std::string_view key, std::string_view value) { ApplyKey(list.back(), key, value); }};
-  reader.Read(*text);
+      [&](std::string_view key, std::string_view value) { ApplyKey(list.back(), key, value); });
+  if (!bytes) return;
   // The tag names the category's folder under the program folder: a category whose tag would lead
   // elsewhere is left out (slot 0 only holds stray lines).
   auto unsafe = [](const Category& record) { return !IsSafePathElement(record.Tag); };

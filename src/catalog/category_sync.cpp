@@ -54,6 +54,6 @@ void SyncCategoryFolder(MenuList& window, const std::string& tag) {
     }
     if (!FileExists(path)) continue;
     ListTitle(entry.Title);
-    window.AddIcon(path, entry.Title, ListPicture(entry));
+    window.AddIcon(path, entry.Title, window.TakesPictures() ? ListPicture(entry) : std::string());
   }
 }

@@ -8,6 +8,7 @@
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/system_info.h"
+#include "store/text_codec.h"
 #include "store/text_util.h"
 
 namespace {
@@ -26,19 +27,32 @@ std::string* FieldNamed(GameEntry& entry, std::string_view key) {
 
 std::string GameEntryFile() { return JoinPath(GetGameDataFolder(), "Game.mts"); }
 
-void LoadGameEntries() {
-  auto& list = TheApp().GameEntries;
-  list.assign(1, GameEntry{});
-  auto text = ReadTextFile(GameEntryFile());
-  if (!text) return;
-  list.reserve(1 + std::count(text->begin(), text->end(), '['));
-  // Key lines before the first section land in the unused slot 0.
-  SectionReader reader{
-      [&](std::string name) { list.emplace_back().Key = std::move(name); },
-      [&](std::string_view key, std::string_view value) {
-        if (std::string* field = FieldNamed(list.back(), key)) field->assign(value);
-      }};
-  reader.Read(*text);
+std::vector<GameEntry> ReadGameEntries() {
+  std::vector<GameEntry> list(1);
+  auto bytes = ReadFileBytes(GameEntryFile());
+  if (!bytes) return list;
+  // The list is sized by the sections the file has (a file of brackets alone is no reason to
+  // reserve room for millions of entries), up to kMaxGameEntries. Key lines before the first
+  // section land in the unused slot 0.
+  list.reserve(1 + std::min(CountSections(*bytes), kMaxGameEntries));
+  bool full = false;
+  SectionReader{[&](std::string name) {
+                  full = list.size() > kMaxGameEntries;
+                  if (!full) list.emplace_back().Key = std::move(name);
+                },
+                [&](std::string_view key, std::string_view value) {
+                  if (std::string* field = full ? nullptr : FieldNamed(list.back(), key)) field->assign(value);
+                },
+                AnsiToUtf8}
+      .Read(*bytes);
+  return list;
+}
+
+void LoadGameEntries() { TheApp().GameEntries = ReadGameEntries(); }
+
+bool SameWrittenFields(const GameEntry& a, const GameEntry& b) {
+  return a.Title == b.Title && a.GName == b.GName && a.TargetPath == b.TargetPath && a.WorkDir == b.WorkDir &&
+         a.Args == b.Args && a.Group == b.Group && a.Gubn == b.Gubn && a.Icon == b.Icon;
 }
 
 void WriteGameEntry(const std::string& key, const std::string& title, const std::string& gname,
@@ -55,6 +69,7 @@ void WriteGameEntry(const std::string& key, const std::string& title, const std:
     return;
   }
   if (!FileExists(path)) WriteTextFile(path, "", true, true);
-  ClsINI ini(path, key);
-  for (const auto& [name, value] : fields) ini.SaveINI(name, *value);
+  std::vector<std::pair<std::string, std::string>> values;
+  for (const auto& [name, value] : fields) values.emplace_back(name, *value);
+  ClsINI(path, key).SaveValues(values);
 }

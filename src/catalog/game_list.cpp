@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <unordered_map>
 
 #include "catalog/clock.h"
 #include "catalog/download.h"
-#include "catalog/section_reader.h"
+#include "catalog/catalog_file.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
@@ -85,16 +86,49 @@ std::optional<Found> Locate(const GameEntry& record) {
   return std::nullopt;
 }
 
-void WriteFound(const GameEntry& record, const Found& found, bool all) {
-  std::string target = found.program, workDir = found.folder;
+// The entries Game.mts holds, by section name (the first of a name, case ignored, as the profile
+// functions take it), compared as the menus read them: an update scan writes only what changes.
+class HeldEntries {
+ public:
+  HeldEntries() = default;
+  explicit HeldEntries(std::vector<GameEntry> entries) : entries_(std::move(entries)) {
+    for (size_t i = 1; i < entries_.size(); ++i) byKey_.emplace(ToUpperAscii(entries_[i].Key), i);
+  }
+  bool Holds(const GameEntry& entry) const {
+    auto held = byKey_.find(ToUpperAscii(entry.Key));
+    return held != byKey_.end() && SameWrittenFields(entries_[held->second], entry);
+  }
+  void Remember(const GameEntry& entry) {
+    auto [held, added] = byKey_.emplace(ToUpperAscii(entry.Key), entries_.size());
+    if (added) entries_.push_back(entry);
+    else entries_[held->second] = entry;
+  }
+
+ private:
+  std::vector<GameEntry> entries_;
+  std::unordered_map<std::string, size_t> byKey_;
+};
+
+void WriteFound(const GameEntry& record, const Found& found, bool all, HeldEntries& held) {
+  GameEntry entry;
+  entry.Key = record.Title + "-" + record.Group;
+  entry.Title = record.Title;
+  entry.GName = record.Title + "." + record.Gubn;
+  entry.TargetPath = found.program;
+  entry.WorkDir = found.folder;
+  entry.Args = record.Args;
+  entry.Group = record.Group;
+  entry.Gubn = record.Gubn;
+  entry.Icon = ResolveIcon(found.folder, record.Icon, record.Process, found.file);
   bool web = found.throughCheck ? EqualsIgnoreCaseAscii(record.Gubn, "URL") : !EqualsIgnoreCaseAscii(record.Gubn, "LNK");
   if (web) {
-    target = record.Url;
-    workDir.clear();
+    entry.TargetPath = record.Url;
+    entry.WorkDir.clear();
   }
-  WriteGameEntry(record.Title + "-" + record.Group, record.Title, record.Title + "." + record.Gubn, target, workDir,
-                 record.Args, record.Group, record.Gubn,
-                 ResolveIcon(found.folder, record.Icon, record.Process, found.file), all);
+  if (!all && held.Holds(entry)) return;
+  WriteGameEntry(entry.Key, entry.Title, entry.GName, entry.TargetPath, entry.WorkDir, entry.Args, entry.Group,
+                 entry.Gubn, entry.Icon, all);
+  held.Remember(entry);
 }
 
 bool OlderThanLastScan(const GameEntry& record, const std::optional<DateTime>& lastScan) {
@@ -122,15 +156,12 @@ void UpdateShortcutUrlList() {
 
 std::vector<GameEntry> ReadGameList(const std::string& path) {
   std::vector<GameEntry> records;
-  auto text = ReadTextFile(path);
-  if (!text) return records;
   GameEntry unused;  // key lines before the first section
-  SectionReader reader{
-      [&](std::string name) { records.emplace_back().Key = std::move(name); },
+  ReadCatalogFile(
+      path, [&](std::string name) { records.emplace_back().Key = std::move(name); },
       [&](std::string_view key, std::string_view value) {
         if (std::string* field = ListField(records.empty() ? unused : records.back(), key)) field->assign(value);
-      }};
-  reader.Read(*text);
+      });
   std::erase_if(records, [](const GameEntry& record) { return record.Title.empty(); });
   return records;
 }
@@ -140,11 +171,15 @@ void ScanInstalledGames(bool all) {
   std::vector<GameEntry> records = ReadGameList(InProgramFolder("Skin\\GameLst.ini"));
   if (records.empty()) return;
   std::optional<DateTime> lastScan;
-  if (!all) lastScan = ParseDateTime(Trim(RemoveNuls(RegReadString(HKEY_CURRENT_USER, kTesselKey, "iconDdate"))));
+  HeldEntries held;
+  if (!all) {
+    lastScan = ParseDateTime(Trim(RemoveNuls(RegReadString(HKEY_CURRENT_USER, kTesselKey, "iconDdate"))));
+    held = HeldEntries(ReadGameEntries());
+  }
   for (GameEntry& record : records) {
     if (record.InsChk.empty()) record.InsChk = '|';
     if (!HasSafeNames(record) || OlderThanLastScan(record, lastScan)) continue;
-    if (auto found = Locate(record)) WriteFound(record, *found, all);
+    if (auto found = Locate(record)) WriteFound(record, *found, all, held);
   }
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "iconDdate", FormatDate(LocalNow()));
 }

@@ -9,14 +9,28 @@ std::string_view TrimView(std::string_view text) {
   return text;
 }
 
-std::string LowerKey(std::string_view key) {
-  std::string lower(key);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return lower;
+bool IsAscii(std::string_view text) {
+  unsigned char any = 0;
+  for (char c : text) any |= static_cast<unsigned char>(c);
+  return any < 0x80;
 }
 
-std::string SectionName(std::string_view line) {
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Every stretch between line ends (CR or LF), the empty ones between CR and LF included.
+template <class Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  while (at < end) {
+    const char* stop = at;
+    while (stop < end && *stop != '\r' && *stop != '\n') ++stop;
+    visit(std::string_view(at, static_cast<size_t>(stop - at)));
+    at = stop + 1;
+  }
+}
+
+std::string WithoutBrackets(std::string_view line) {
   std::string name;
   name.reserve(line.size());
   for (char c : line)
@@ -26,19 +40,36 @@ std::string SectionName(std::string_view line) {
 }  // namespace
 
 void SectionReader::Read(std::string_view text) const {
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = TrimView(text.substr(start, end - start));
-    start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-    if (line.empty()) continue;
-    if (line.front() == '[') {
-      section(SectionName(line));
-      continue;
+  auto readable = [&](std::string_view part, std::string& decoded) {
+    if (!decode || IsAscii(part)) return part;
+    decoded = decode(part);
+    return std::string_view(decoded);
+  };
+  std::string decoded, lowered;
+  char shortKey[32];
+  ForEachLine(text, [&](std::string_view line) {
+    line = TrimView(line);
+    if (line.empty()) return;
+    if (line.front() == '[') return section(WithoutBrackets(readable(line, decoded)));
+    size_t cut = 0;  // a loop of our own: the library's search is a call per line
+    while (cut < line.size() && line[cut] != '=') ++cut;
+    if (cut == line.size()) return;
+    std::string_view key = TrimView(line.substr(0, cut));
+    char* lower = shortKey;
+    if (key.size() > sizeof(shortKey)) {
+      lowered.resize(key.size());
+      lower = lowered.data();
     }
-    size_t equals = line.find('=');
-    if (equals != std::string_view::npos)
-      keyValue(LowerKey(TrimView(line.substr(0, equals))), TrimView(line.substr(equals + 1)));
-  }
+    for (size_t i = 0; i < key.size(); ++i) lower[i] = Lower(key[i]);
+    keyValue(std::string_view(lower, key.size()), readable(TrimView(line.substr(cut + 1)), decoded));
+  });
+}
+
+size_t CountSections(std::string_view text) {
+  size_t count = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    line = TrimView(line);
+    count += !line.empty() && line.front() == '[' ? 1 : 0;
+  });
+  return count;
 }

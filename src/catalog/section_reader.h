@@ -11,6 +11,14 @@ struct SectionReader {
   std::function<void(std::string name)> section;
   // key is lower-cased (ASCII).
   std::function<void(std::string_view key, std::string_view value)> keyValue;
+  // Turns a section line or value holding bytes above 127 into UTF-8: given the file's bytes as
+  // they are stored, only what is kept is decoded (every byte the reader looks for is ASCII and
+  // is never part of a double-byte character). None: the text is UTF-8 already.
+  std::function<std::string(std::string_view bytes)> decode;
 
   void Read(std::string_view text) const;
 };
+
+// How many sections Read finds in the text.
+size_t CountSections(std::string_view text);
+

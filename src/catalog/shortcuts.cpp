@@ -5,6 +5,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "catalog/shell_link_file.h"
 #include "state/app_state.h"
 #include "store/com.h"
 #include "store/files.h"
@@ -62,6 +63,9 @@ bool WriteShortcut(const std::string& path, const std::string& target, const std
   if (path.empty()) return false;
   std::string iconLocation = icon;
   if (icon.empty() && target.empty()) iconLocation = JoinPath(TheApp().ProgramFolder, "Bmp\\Foldesr.ico");
+  auto [iconFile, index] = iconLocation.empty() ? std::pair(std::string(), 0) : SplitIconLocation(iconLocation);
+  if (CanWriteShellLinkFile(target, workDir, args, iconFile))
+    return WriteShellLinkFile(path, target, workDir, args, iconFile, index);
   EnsureComForThisThread();
   ComPtr<IShellLinkW> link;
   ComPtr<IPersistFile> file;
@@ -70,10 +74,7 @@ bool WriteShortcut(const std::string& path, const std::string& target, const std
   link->SetWorkingDirectory(Widen(workDir).c_str());
   link->SetArguments(Widen(args).c_str());
   link->SetHotkey(0);
-  if (!iconLocation.empty()) {
-    auto [iconFile, index] = SplitIconLocation(iconLocation);
-    link->SetIconLocation(Widen(iconFile).c_str(), index);
-  }
+  if (!iconLocation.empty()) link->SetIconLocation(Widen(iconFile).c_str(), index);
   return SUCCEEDED(file->Save(Widen(path).c_str(), TRUE));
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The files the customer clicks: program shortcuts (.LNK) through the shell link objects,
+// The files the customer clicks: program shortcuts (.LNK), read through the shell link objects,
 // internet shortcuts (.URL) and folder icons (Desktop.ini). Nothing here throws.
 #include <string>
 

@@ -21,6 +21,7 @@ void SyncCategoryFiles(const Category& category) {
   // The folder is listed whole right after, so the icons the sync adds are shown from there.
   struct FilesOnly : MenuList {
     void AddIcon(const std::string&, const std::string&, const std::string&) override {}
+    bool TakesPictures() const override { return false; }
   } filesOnly;
   SyncCategoryFolder(filesOnly, ToUpperAscii(Trim(category.Tag)));
 }

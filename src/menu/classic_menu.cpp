@@ -5,6 +5,9 @@
 void OpenFrmMain() {
   FrmMain& window = TheFrmMain();
   if (!window.Load()) return;
-  ShowWindow(window.hwnd(), SW_SHOW);
+  // Shown and drawn before the first activation fills the list, so the menu is there at once.
+  ShowWindow(window.hwnd(), SW_SHOWNA);
+  UpdateWindow(window.hwnd());
   SetForegroundWindow(window.hwnd());
+  if (GetActiveWindow() != window.hwnd()) SetActiveWindow(window.hwnd());
 }

@@ -130,12 +130,7 @@ void FrmMain::LoadSkin() {
   if (noticeBrush_) DeleteObject(noticeBrush_);
   noticeBrush_ = CreateSolidBrush(colors_.banner);
   Change_BGIMG();
-  frame_ = LoadPicture(DefaultSkinFile("Out_01.jpg"));
-  logoBack_ = LoadPicture(DefaultSkinFile("LogoBack01.jpg"));
-  bottomBack_ = LoadPicture(DefaultSkinFile("BottomBack01.jpg"));
-  menuTop_ = LoadPicture(DefaultSkinFile("MenuTop.jpg"));
-  menuMid_ = LoadPicture(DefaultSkinFile("MenuMid.jpg"));
-  menuBot_ = LoadPicture(DefaultSkinFile("MenuBot.jpg"));
+  frame_ = LoadMenuFrame();
   Logo_Change();
 }
 
@@ -198,27 +193,17 @@ void FrmMain::Paint() {
   HDC dc = BeginPaint(hwnd(), &paint);
   RECT client;
   GetClientRect(hwnd(), &client);
+  // Drawn off screen first: the pieces overlap, and drawn one by one they would flicker.
+  HDC canvas = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ previous = SelectObject(canvas, bitmap);
   MenuLayout layout = LayOutMenu({client.right, client.bottom}, VisibleCategories());
-  // The frame picture (a JPEG, so opaque) covers the whole window; the colour shows only without it.
-  if (frame_) {
-    DrawPicture(dc, frame_, client);
-  } else {
-    HBRUSH banner = CreateSolidBrush(colors_.banner);
-    FillRect(dc, &client, banner);
-    DeleteObject(banner);
-  }
-  DrawPicture(dc, logoBack_, layout.topBar);
-  RECT column = layout.column;
-  DrawPicture(dc, menuMid_, column);
-  if (menuTop_) DrawPicture(dc, menuTop_, {column.left, column.top, column.right, column.top + menuTop_.height()});
-  if (menuBot_)
-    DrawPicture(dc, menuBot_, {column.left, column.bottom - menuBot_.height(), column.right, column.bottom});
-  DrawPicture(dc, bottomBack_, layout.bottomBar);
-  DrawPicture(dc, logo_, layout.logo);
-  // The ad panes' places, seen while their pages are not (yet) displayed.
-  HBRUSH card = CreateSolidBrush(colors_.list);
-  for (const RECT* pane : {&layout.web11, &layout.web12, &layout.web13, &layout.web14}) FillRect(dc, pane, card);
-  DeleteObject(card);
+  DrawMenuFrame(canvas, frame_, layout, {client.right, client.bottom}, colors_, !notices_.empty());
+  DrawPicture(canvas, logo_, layout.logo);
+  BitBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
+  SelectObject(canvas, previous);
+  DeleteObject(bitmap);
+  DeleteDC(canvas);
   EndPaint(hwnd(), &paint);
 }
 
@@ -280,6 +265,7 @@ void FrmMain::Load_Notice() {
   noticeColor_ = notice.color.value_or(RGB(232, 237, 245));
   noticeIndex_ = 0;
   KillTimer(hwnd(), kTimer1);
+  InvalidateRect(hwnd(), nullptr, FALSE);  // the notice bar comes or goes with the texts
   if (notices_.empty()) {
     ShowWindow(lblCaption_, SW_HIDE);
     return;

@@ -11,6 +11,7 @@
 #include "menu/category_selection.h"
 #include "menu/icon_list.h"
 #include "menu/menu_checks.h"
+#include "menu/menu_frame.h"
 #include "menu/menu_layout.h"
 #include "menu/menu_skin.h"
 #include "menu/web_pane_view.h"
@@ -87,7 +88,8 @@ class FrmMain : public Window, public MenuWindow {
 
   SkinColors colors_;
   COLORREF noticeColor_ = RGB(232, 237, 245);
-  Picture logo_, logoBack_, bottomBack_, menuTop_, menuMid_, menuBot_, frame_;
+  MenuFrame frame_;
+  Picture logo_;
   std::vector<std::string> notices_;
   size_t noticeIndex_ = 0;
 

@@ -124,7 +124,7 @@ int IconList::ImageOf(size_t index) {
   int& image = pictures_[index].image;
   if (image != kImageNotLoaded) return image;
   image = I_IMAGENONE;
-  if (HBITMAP bitmap = IconListBitmap(PictureOfSource(pictures_[index].source, items_[index].title))) {
+  if (HBITMAP bitmap = IconListBitmapOf(pictures_[index].source, items_[index].title)) {
     int added = ImageList_Add(images_, bitmap, nullptr);
     DeleteObject(bitmap);
     if (added >= 0) image = added;

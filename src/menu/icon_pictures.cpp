@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "state/app_state.h"
@@ -37,6 +38,12 @@ struct Canvas {
 };
 
 int Channel(std::uint32_t pixel, int shift) { return static_cast<int>((pixel >> shift) & 0xFF); }
+
+// An RGB pixel as the icon list holds it: the key colour transparent, all else opaque.
+std::uint32_t ListPixel(std::uint32_t rgb) {
+  const std::uint32_t key = (GetRValue(kIconKeyColor) << 16) | (GetGValue(kIconKeyColor) << 8) | GetBValue(kIconKeyColor);
+  return rgb == key ? 0 : rgb | 0xFF000000u;
+}
 
 // Drawn once on black and once on white, a pixel's coverage is what the white showing through
 // leaves over; half-covered pixels and more become opaque, the rest the key colour.
@@ -104,9 +111,7 @@ HBITMAP IconListBitmap(const Picture& picture) {
     std::copy_n(same, kIconPictureSize * kIconPictureSize, out.pixels);
   else
     DrawScaled(picture, out.bitmap);
-  const std::uint32_t key = (GetRValue(kIconKeyColor) << 16) | (GetGValue(kIconKeyColor) << 8) | GetBValue(kIconKeyColor);
-  for (int i = 0; i < kIconPictureSize * kIconPictureSize; ++i)
-    out.pixels[i] = (out.pixels[i] & 0xFFFFFF) == key ? 0 : (out.pixels[i] | 0xFF000000u);
+  for (int i = 0; i < kIconPictureSize * kIconPictureSize; ++i) out.pixels[i] = ListPixel(out.pixels[i] & 0xFFFFFF);
   return std::exchange(out.bitmap, nullptr);
 }
 
@@ -154,4 +159,40 @@ Picture CachedIconPicture(const std::string& iconFile, const std::string& name) 
 Picture PictureOfSource(const IconSource& source, const std::string& title) {
   Picture shown = source.pictureFile.empty() ? Picture() : PictureOfImageFile(source.pictureFile);
   return shown ? std::move(shown) : CachedIconPicture(source.iconFile, title);
+}
+
+HBITMAP IconListBitmapOf(const IconSource& source, const std::string& title) {
+  // Most pictures in sight are cached ones, read whole without the picture loader's detours.
+  if (HBITMAP cached = CachedIconListBitmap(source.pictureFile.empty() ? CachedIconPath(title) : source.pictureFile))
+    return cached;
+  return IconListBitmap(PictureOfSource(source, title));
+}
+
+HBITMAP CachedIconListBitmap(const std::string& path) {
+  constexpr size_t kFileHeader = 14, kInfoHeader = 40;
+  constexpr size_t kStride = (kIconPictureSize * 3 + 3) & ~size_t{3};
+  std::optional<std::string> bytes = EndsWith(ToLowerAscii(path), ".bmp") ? ReadFileBytes(path) : std::nullopt;
+  if (!bytes || bytes->size() < kFileHeader + kInfoHeader || bytes->compare(0, 2, "BM") != 0) return nullptr;
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes->data());
+  auto field = [&](size_t at, size_t size) {  // little-endian
+    std::uint32_t value = 0;
+    for (size_t i = 0; i < size; ++i) value |= static_cast<std::uint32_t>(data[at + i]) << (8 * i);
+    return value;
+  };
+  const std::uint32_t offset = field(10, 4), height = field(kFileHeader + 8, 4);
+  const bool ours = field(kFileHeader, 4) == kInfoHeader && field(kFileHeader + 4, 4) == kIconPictureSize &&
+                    (height == kIconPictureSize || height == static_cast<std::uint32_t>(-kIconPictureSize)) &&
+                    field(kFileHeader + 12, 2) == 1 && field(kFileHeader + 14, 2) == 24 &&
+                    field(kFileHeader + 16, 4) == BI_RGB && offset >= kFileHeader + kInfoHeader &&
+                    bytes->size() >= offset + kStride * kIconPictureSize;
+  if (!ours) return nullptr;
+  Canvas out(0);
+  if (!out.pixels) return nullptr;
+  for (int y = 0; y < kIconPictureSize; ++y) {
+    const int row = height == kIconPictureSize ? kIconPictureSize - 1 - y : y;  // positive: bottom-up
+    const unsigned char* in = data + offset + row * kStride;
+    std::uint32_t* line = out.pixels + y * kIconPictureSize;
+    for (int x = 0; x < kIconPictureSize; ++x, in += 3) line[x] = ListPixel((in[2] << 16) | (in[1] << 8) | in[0]);
+  }
+  return std::exchange(out.bitmap, nullptr);
 }

@@ -27,6 +27,12 @@ struct IconSource {
 };
 // The shown picture; the icon file's own icon goes through the \Bmp cache under title.
 Picture PictureOfSource(const IconSource& source, const std::string& title);
+// The same as the icon list shows it (see IconListBitmap); null without a picture.
+HBITMAP IconListBitmapOf(const IconSource& source, const std::string& title);
+
+// A picture file as the icon cache holds them (kIconPictureSize square, 24 bits, as SavePicture
+// writes them) read straight into the icon list's form; null for any other file.
+HBITMAP CachedIconListBitmap(const std::string& path);
 
 // \Bmp\<name>.BMP under the program folder.
 std::string CachedIconPath(const std::string& name);

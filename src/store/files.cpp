@@ -62,7 +62,12 @@ bool AppendLines(const std::string& path, std::string_view text) {
   return AppendBytes(path, bytes);
 }
 
-bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
+bool ReplaceFileBytes(const std::string& path, std::string_view bytes, bool durable) {
+  if (!durable) {
+    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    return file.ok() && WriteAll(file.h, bytes);
+  }
   std::string temporary = path + ".tmp-" + std::to_string(GetCurrentProcessId());
   {
     FileHandle file(CreateFileW(Widen(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -19,8 +19,10 @@ bool WriteTextFile(const std::string& path, std::string_view text, bool append, 
 // is written first, so the text is never glued onto that line.
 bool AppendLines(const std::string& path, std::string_view text);
 
-// Replaces the file with these bytes, written beside it and moved over it.
-bool ReplaceFileBytes(const std::string& path, std::string_view bytes);
+// Replaces the file with these bytes, written beside it, flushed to the disk and moved over it, so
+// that it is never half written. What can be made again (a cache whose reader checks it) is not
+// durable: written in place, at a fraction of the cost.
+bool ReplaceFileBytes(const std::string& path, std::string_view bytes, bool durable = true);
 
 // The whole file as it is stored (up to 1 GiB), or nothing when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path);

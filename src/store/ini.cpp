@@ -13,6 +13,31 @@ bool IsSectionHeader(const std::string& line) {
   return !line.empty() && line.front() == '[' && line.back() == ']' && line.size() >= 2;
 }
 
+// The section's "key=value" lines as the profile functions hold them; nothing when they do not
+// fit the buffer whole.
+std::optional<std::vector<std::wstring>> SectionLines(const std::string& filename, const std::string& section) {
+  std::vector<wchar_t> buffer(32768);
+  DWORD count = GetPrivateProfileSectionW(Widen(section).c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                          Widen(filename).c_str());
+  if (count >= buffer.size() - 2) return std::nullopt;
+  std::vector<std::wstring> lines;
+  for (const wchar_t* line = buffer.data(); *line; line += wcslen(line) + 1) lines.emplace_back(line);
+  return lines;
+}
+
+// The value of the first line whose key is key (compared as the profile functions do, without
+// regard to case); nothing when no line has it.
+std::optional<std::wstring> ValueOf(const std::vector<std::wstring>& lines, const std::wstring& key) {
+  for (const std::wstring& line : lines) {
+    size_t equals = line.find(L'=');
+    if (equals != std::wstring::npos &&
+        CompareStringOrdinal(line.data(), static_cast<int>(equals), key.data(), static_cast<int>(key.size()), TRUE) ==
+            CSTR_EQUAL)
+      return line.substr(equals + 1);
+  }
+  return std::nullopt;
+}
+
 std::optional<std::vector<std::string>> ReadLinesOf(const std::string& filename) {
   if (filename.empty() || !FileExists(filename)) return std::nullopt;
   return ReadTextLines(filename);
@@ -62,6 +87,22 @@ void ClsINI::SaveINI(const std::string& key, const std::string& value) {
                                   Widen(filename).c_str()))
     return;
   if (DataWritten) DataWritten(filename, section, key, value);
+}
+
+void ClsINI::SaveValues(const std::vector<std::pair<std::string, std::string>>& values) {
+  if (filename.empty()) return;
+  std::optional<std::vector<std::wstring>> lines = SectionLines(filename, section);
+  if (lines && lines->empty()) {
+    std::wstring block;
+    for (const auto& [key, value] : values) block += Widen(key) + L"=" + Widen(value) + L'\0';
+    block += L'\0';
+    if (!WritePrivateProfileSectionW(Widen(section).c_str(), block.c_str(), Widen(filename).c_str())) return;
+    if (DataWritten)
+      for (const auto& [key, value] : values) DataWritten(filename, section, key, value);
+    return;
+  }
+  for (const auto& [key, value] : values)
+    if (!lines || ValueOf(*lines, Widen(key)) != Widen(value)) SaveINI(key, value);
 }
 
 std::string ClsINI::OpenINI(const std::string& key, const std::string& defaultValue) {

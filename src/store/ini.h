@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ClsINI {
@@ -28,6 +29,10 @@ class ClsINI {
   void DeleteSection(const std::string& name) const;
   void DeleteKey(const std::string& key) const;
   void SaveINI(const std::string& key, const std::string& value);
+  // SaveINI for each key whose value differs from the one the section holds; a section that is
+  // new (or empty) gets all of them in one write. The file is rewritten at most once a key, and
+  // not at all when nothing changed.
+  void SaveValues(const std::vector<std::pair<std::string, std::string>>& values);
   // "" when the file is missing (even with a default); the default for a missing or empty value.
   std::string OpenINI(const std::string& key, const std::string& defaultValue = {});
 };

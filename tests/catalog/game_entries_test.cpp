@@ -56,6 +56,30 @@ TEST_F(GameEntriesTest, EntriesAreReadAsOtherWritersLeaveThem) {
   EXPECT_EQ(Entries()[1].TargetPath, "C:\\a b.exe");
 }
 
+TEST_F(GameEntriesTest, TheListIsSizedByTheSectionsReadNotByTheBracketsInTheFile) {
+  WriteBytes("Game.mts", std::string(64 << 20, '['));
+  ASSERT_NO_THROW(LoadGameEntries());
+  EXPECT_EQ(Entries().size(), 2u) << "one line, one section";
+
+  std::string many;
+  for (size_t i = 1; i <= kMaxGameEntries + 2; ++i)
+    many += "[" + std::to_string(i) + "]\r\nTitle=t" + std::to_string(i) + "\r\n";
+  WriteBytes("Game.mts", many);
+  LoadGameEntries();
+  ASSERT_EQ(Entries().size(), kMaxGameEntries + 1);
+  EXPECT_EQ(Entries().back().Title, "t" + std::to_string(kMaxGameEntries)) << "the last one read keeps its own keys";
+}
+
+TEST_F(GameEntriesTest, KoreanNamesAndValuesComeFromTheSystemCodePage) {
+  Write("Game.mts", "[스타크래프트-Best]\r\nTitle= 스타크래프트 \r\nTargetPath=C:\\게임\\[1]\\sc.exe\r\nGroup=Best\r\n");
+  LoadGameEntries();
+  ASSERT_EQ(Entries().size(), 2u);
+  EXPECT_EQ(Entries()[1].Key, "스타크래프트-Best");
+  EXPECT_EQ(Entries()[1].Title, "스타크래프트");
+  EXPECT_EQ(Entries()[1].TargetPath, "C:\\게임\\[1]\\sc.exe");
+  EXPECT_EQ(Entries()[1].Group, "Best");
+}
+
 TEST_F(GameEntriesTest, TheLauncherTableKeepsItsSwitchesInSlotZero) {
   LoadGameLaunchers();
   ASSERT_EQ(TheApp().GameLaunchers.size(), 1u);
@@ -119,6 +143,23 @@ TEST_F(GameEntriesTest, SyncingACategoryCreatesOnlyTheMissingShortcutsOfThatCate
   SyncCategoryFolder(menu, "BEST");
   EXPECT_EQ(menu.added.size(), 9u) << "all five with a file, Listed now created too";
   EXPECT_TRUE(FileExists(Path("Best\\Listed.LNK")));
+}
+
+TEST_F(GameEntriesTest, AListThatTakesNoPicturesHasNoneLookedForOrFetched) {
+  HttpTestServer server;
+  server.Serve("/web.ico", HttpTestServer::Ok("ICON"));
+  CreateFolders(Path("Best"));
+  Write("Game.mts", "[Fetched]\r\nTitle=Fetched\r\nGName=Fetched.url\r\nTargetPath=http://f\r\nGroup=Best\r\nGubn=URL\r\n"
+                    "Icon=" + server.BaseUrl() + "/web.ico\r\n");
+  LoadGameEntries();
+  struct Pictureless : RecordingMenuList {
+    bool TakesPictures() const override { return false; }
+  } menu;
+  SyncCategoryFolder(menu, "BEST");
+  ASSERT_EQ(menu.added.size(), 1u);
+  EXPECT_EQ(menu.added[0].picture, "");
+  EXPECT_TRUE(server.Requests().empty()) << "nothing downloaded for nobody";
+  EXPECT_TRUE(FileExists(Path("Best\\Fetched.url"))) << "the file is made all the same";
 }
 
 TEST_F(GameEntriesTest, SponsoredIconsBecomeShortcutsOrWebIconsOnce) {

@@ -10,6 +10,7 @@
 #include "catalog/clock.h"
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/ini.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
 #include "support/http_test_server.h"
@@ -172,6 +173,27 @@ TEST_F(GameListTest, TheUpdateScanExaminesOnlyRecordsFromTheLastScanDayOnAndUpda
   EXPECT_EQ(keys, (std::vector<std::string>{"After-Best", "OnTheDay-Best", "Undated-Best"}));
   EXPECT_EQ(entries[1].TargetPath, Path("G\\a.exe")) << "updated in place";
   EXPECT_EQ(Reg("iconDdate"), "2026-03-05");
+}
+
+TEST_F(GameListTest, TheUpdateScanComparesWithTheSectionTheProfileFunctionsWouldWriteTo) {
+  CreateFolders(Path("G"));
+  Write("G\\a.exe", "x");
+  auto record = [&](const char* title, const char* args) {
+    return std::string("[") + title + "]\r\ntitle=" + title + "\r\nganre=Best\r\nprocess=a.exe\r\ntype=LNK\r\npath=" +
+           Path("G") + "\r\nargs=" + args + "\r\n";
+  };
+  auto section = [&](const char* key, const char* title, const char* args) {
+    return std::string("[") + key + "]\r\nTitle=" + title + "\r\nGName=" + title + ".LNK\r\nTargetPath=" +
+           Path("G\\a.exe") + "\r\nWorkDir=" + Path("G") + "\r\nArgs=" + args + "\r\nGroup=Best\r\nGubn=LNK\r\nIcon=" +
+           Path("G\\a.exe") + "\r\n";
+  };
+  Write("Skin\\GameLst.ini", record("Dup", "-x") + record("Dup", "-y") + record("Twice", "-new"));
+  Write("Game.mts", section("Dup-Best", "Dup", "-y") + section("TWICE-BEST", "Twice", "-old") +
+                        section("Twice-Best", "Twice", "-new"));
+  ScanInstalledGames(false);
+  EXPECT_EQ(ClsINI(Path("Game.mts"), "Dup-Best").OpenINI("Args"), "-y") << "the later record of a key wins";
+  EXPECT_EQ(ClsINI(Path("Game.mts"), "Twice-Best").OpenINI("Args"), "-new") << "the first section of a name is updated";
+  EXPECT_EQ(Entries().size(), 4u) << "no section added";
 }
 
 TEST_F(GameListTest, ClearingIconFoldersEmptiesOnlyTheIconFolders) {

@@ -45,6 +45,9 @@ TEST_F(FilesTest, TextIsAppendedOrReplacedInTheAnsiCodePage) {
   ASSERT_TRUE(WriteTextFile(Path("log.txt"), "new", false, false));
   EXPECT_EQ(ReadBytes("log.txt"), "new");
   EXPECT_EQ(Entries(), 1);
+  ASSERT_TRUE(ReplaceFileBytes(Path("log.txt"), "cache", false));
+  EXPECT_EQ(ReadBytes("log.txt"), "cache") << "replaced in place, shorter as well";
+  EXPECT_EQ(Entries(), 1);
 }
 
 TEST_F(FilesTest, FailedWritesAndReadsReportAndKeepTheOldFile) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/files.h"
 #include "support/test_env.h"
 
 namespace {
@@ -80,4 +81,23 @@ TEST_F(IniTest, EventsFollowSuccessfulCallsAndDeletionsRemoveWhatTheyName) {
   ini.DeleteSection("Gone");
   EXPECT_EQ(ini.SectionList(), Strings{"Main"});
   EXPECT_EQ(ini.KeyList(), Strings{"b"});
+}
+
+TEST_F(IniTest, SavingValuesWritesOnlyWhatChangedAndANewSectionInOneGo) {
+  ClsINI ini = Ini("게임");
+  std::vector<std::string> written;
+  ini.DataWritten = [&](auto&, auto&, auto& k, auto& v) { written.push_back(k + "=" + v); };
+  ini.SaveValues({{"Title", "스타"}, {"Args", ""}, {"Icon", "C:\\s.ico"}});
+  EXPECT_EQ(ReadTextFile(Path("test.ini")), "[게임]\r\nTitle=스타\r\nArgs=\r\nIcon=C:\\s.ico\r\n");
+  EXPECT_EQ(written, (Strings{"Title=스타", "Args=", "Icon=C:\\s.ico"}));
+
+  WriteTextFile(Path("test.ini"), "[Other]\r\nTitle=x\r\n[게임]\r\nTITLE=스타\r\nExtra=kept\r\nArgs=-old\r\n", false, false);
+  written.clear();
+  ini.SaveValues({{"Title", "스타"}, {"Args", "-new"}, {"Icon", "C:\\s.ico"}});
+  EXPECT_EQ(written, (Strings{"Args=-new", "Icon=C:\\s.ico"})) << "keys are compared without regard to case";
+  EXPECT_EQ(ini.KeyList(), (Strings{"TITLE", "Extra", "Args", "Icon"})) << "in place, others kept";
+  EXPECT_EQ(ini.OpenINI("Args"), "-new");
+  written.clear();
+  ini.SaveValues({{"Title", "스타"}, {"Args", "-new"}});
+  EXPECT_TRUE(written.empty()) << "nothing changed, nothing written";
 }
