@@ -2,11 +2,14 @@
 // What the agent's commands reach on the floors above the link: the entry connects these once at
 // start-up. An empty slot does nothing.
 #include <functional>
+#include <string>
 
 struct AgentReceivers {
   std::function<void()> switchLayout;       // "J2": the owner changed the layout or the pinning switch
   std::function<void()> changeIp;           // "IPC": take the address ipc.ini assigns to this PC
   std::function<void()> readRecoveryState;  // "NO": the recovery module's state for the tray tip
+  std::function<void()> showPatchRun;       // "GPS": the engine started; follow the new run
+  std::function<void(const std::string&)> settingsText;  // class 10: the sync servers for the settings window
 };
 
 AgentReceivers& TheAgentReceivers();

@@ -3,10 +3,12 @@
 #include "agent/agent_receivers.h"
 #include "app/frm_tray.h"
 #include "app/layout_switch.h"
+#include "patch/frm_patch_log.h"
 
 void ConnectAgentReceivers() {
   AgentReceivers& receivers = TheAgentReceivers();
   receivers.switchLayout = SwitchLayout;
   receivers.changeIp = [] { TheFrmTray().ChangIP(); };
   receivers.readRecoveryState = [] { TheFrmTray().IPCA_CHK(); };
+  receivers.showPatchRun = [] { ShowPatchLog(""); };
 }

@@ -4,11 +4,22 @@
 #include <shellapi.h>
 
 #include "store/text_codec.h"
+#include "store/wait.h"
 
 namespace {
 LaunchObserver& Observer() {
   static LaunchObserver observer;
   return observer;
+}
+
+// Lets messages run until the process ends or the time is up.
+void WaitForEnd(HANDLE process, unsigned waitMs) {
+  ULONGLONG until = GetTickCount64() + waitMs;
+  for (ULONGLONG now; (now = GetTickCount64()) < until;) {
+    DWORD left = static_cast<DWORD>(until - now);
+    if (MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT) != WAIT_OBJECT_0 + 1) return;
+    DoEvents();
+  }
 }
 
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
@@ -32,6 +43,7 @@ bool CreateStart(const LaunchRequest& request) {
                       &startup, &process))
     return false;
   CloseHandle(process.hThread);
+  if (request.waitMs) WaitForEnd(process.hProcess, request.waitMs);
   CloseHandle(process.hProcess);
   return true;
 }

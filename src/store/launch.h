@@ -11,6 +11,9 @@ struct LaunchRequest {
   std::string folder;      // working folder, "" for the caller's
   std::string verb = "open";
   int show = 1;            // SW_SHOWNORMAL
+  // Direct only: waits up to this many milliseconds for the program to end, letting window
+  // messages run meanwhile; 0 does not wait.
+  unsigned waitMs = 0;
 };
 
 // Starts it; true when the system accepted the request.
