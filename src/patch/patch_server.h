@@ -5,8 +5,9 @@
 // without it nothing is sent and the question fails as an unreachable server does.
 //
 // The call blocks the window thread, so the component's minute-long defaults are cut down:
-// 2 s to resolve, 3 s to connect, 3 s to send and 5 s to wait for the answer. A stalled server
-// holds the window for at most about 5 s, an unreachable one for about 3 s.
+// 2 s to resolve, 3 s to connect, 3 s to send and 5 s to wait for the answer, and the whole
+// exchange is given up after their sum, 13 s, whatever the server does. A stalled server holds
+// the window for at most that long; a refused connection fails at once.
 #include <optional>
 #include <string>
 

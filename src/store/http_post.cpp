@@ -97,10 +97,12 @@ std::optional<std::string> PostForm(const HttpPost& post) {
   const HttpTimeouts& t = post.timeouts;
   std::vector<Variant> timeouts;
   for (int ms : {t.resolveMs, t.connectMs, t.sendMs, t.receiveMs}) timeouts.emplace_back(LONG{ms});
+  // Sent in the component's own thread and waited for here, so that the whole exchange is bounded
+  // whatever the component makes of the time-outs.
   std::vector<Variant> open;
   open.emplace_back(std::string("POST"));
   open.emplace_back(post.url);
-  open.push_back(Variant::Bool(false));
+  open.push_back(Variant::Bool(true));
   std::vector<Variant> header;
   header.emplace_back(std::string("Content-Type"));
   header.emplace_back(post.contentType);
@@ -109,6 +111,14 @@ std::optional<std::string> PostForm(const HttpPost& post) {
   if (!request.Call(L"SetTimeouts", std::move(timeouts)) || !request.Call(L"Open", std::move(open)) ||
       !request.Call(L"SetRequestHeader", std::move(header)) || !request.Call(L"Send", std::move(body)))
     return std::nullopt;
+  std::vector<Variant> wait;
+  wait.emplace_back(LONG{(t.resolveMs + t.connectMs + t.sendMs + t.receiveMs + 999) / 1000});
+  Variant answered;
+  if (!request.Call(L"WaitForResponse", std::move(wait), &answered) || answered.vt != VT_BOOL ||
+      answered.boolVal != VARIANT_TRUE) {
+    request.Call(L"Abort", {});
+    return std::nullopt;
+  }
   Variant status, answer;
   if (!request.Get(L"Status", &status) || FAILED(VariantChangeType(&status, &status, 0, VT_I4)) ||
       status.lVal < 200 || status.lVal > 299)

@@ -1,6 +1,6 @@
 #pragma once
-// A form posted through the platform's Winhttp.WinHttpRequest.5.1 component, synchronously:
-// the calling thread waits for the answer, for no longer than the time-outs allow.
+// A form posted through the platform's Winhttp.WinHttpRequest.5.1 component: the calling thread
+// waits for the answer, for no longer than the time-outs together allow.
 #include <optional>
 #include <string>
 

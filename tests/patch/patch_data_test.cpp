@@ -8,6 +8,7 @@
 #include "patch/patch_groups.h"
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/ini.h"
 #include "store/registry.h"
 #include "store/system_info.h"
 #include "store/text_codec.h"

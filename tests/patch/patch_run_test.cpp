@@ -15,7 +15,7 @@
 #include "store/wait.h"
 #include "support/agent_doubles.h"
 #include "support/test_env.h"
-#include "ui/form_registry.h"
+#include "ui/forms.h"
 
 namespace {
 const char* kDescriptor =
@@ -44,7 +44,11 @@ class PatchRunTest : public TesselTest {
   }
   std::string Text(const std::string& name) { return AnsiToUtf8(ReadBytes(name)); }
   std::string RunLog() { return Text("Skin\\Log\\20240109100000.log"); }
-  void AppendLog(const std::string& text) { WriteTextFile(Path("Skin\\Log\\20240109100000.log"), text, true, false); }
+  // As the engine writes: into the game's section through the profile functions.
+  void EngineWrites(const char* section, const char* key, const char* value) {
+    WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
+                               Widen(Path("Skin\\Log\\20240109100000.log")).c_str());
+  }
 
   DateTime now{2024, 1, 9, 10, 0, 0};
   TestAgent agent;
@@ -106,17 +110,15 @@ TEST_F(PatchRunTest, TheLiveWindowFollowsTheRunUntilTheEngineHasEnded) {
   EXPECT_EQ(window->ButtonTag(), "STOP");
   EXPECT_EQ(window->Games().Count(), 3);
 
-  AppendLog("[lin]\r\nSTime=10:00:01\r\n");
+  EngineWrites("lin", "STime", "10:00:01");
   window->FollowRun();
   EXPECT_EQ(window->Games().Text(0, 1), "진행중");
   EXPECT_EQ(window->Games().SelectedRow(), 0) << "the game being patched is scrolled to";
 
-  // The same sections again: the profile functions (and we) read the first occurrence only, so the
-  // engine completes the first ones.
-  WritePrivateProfileStringW(L"lin", L"STATE", L"F", Widen(Path("Skin\\Log\\20240109100000.log")).c_str());
-  WritePrivateProfileStringW(L"mx", L"ETime", L"10:00:05", Widen(Path("Skin\\Log\\20240109100000.log")).c_str());
-  WritePrivateProfileStringW(L"mx", L"STATE", L"S", Widen(Path("Skin\\Log\\20240109100000.log")).c_str());
-  WritePrivateProfileStringW(L"kart", L"STATE", L"C", Widen(Path("Skin\\Log\\20240109100000.log")).c_str());
+  EngineWrites("lin", "STATE", "F");
+  EngineWrites("mx", "ETime", "10:00:05");
+  EngineWrites("mx", "STATE", "S");
+  EngineWrites("kart", "STATE", "C");
   window->FollowRun();
   EXPECT_EQ(window->Games().Text(0, 1), "실패");
   EXPECT_EQ(window->Games().Text(1, 1), "성공");
@@ -153,7 +155,7 @@ TEST_F(PatchRunTest, TheLiveWindowFollowsTheRunUntilTheEngineHasEnded) {
 
 TEST_F(PatchRunTest, AFinishedRunWithoutFailuresClosesItselfWhenAskedTo) {
   ASSERT_TRUE(StartRun({2}, RunSource::RunWindow));
-  AppendLog("[mx]\r\nSTime=a\r\nETime=b\r\nSTATE=N\r\n");
+  EngineWrites("mx", "STATE", "N");
   RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "GPLoc", 1);
   ShowPatchLog("");
   OpenPatchLog()->FollowRun();
@@ -182,6 +184,7 @@ TEST_F(PatchRunTest, TheViewerShowsANamedRunAndTheAgentReopensTheLiveWindow) {
   HookMenuWindow(menu);
   SendCommand(menu.hwnd(), "GPS");  // as the agent answers once the engine runs
   UnhookMenuWindow();
+
   ASSERT_NE(OpenPatchLog(), nullptr);
   EXPECT_TRUE(OpenPatchLog()->Live());
   EXPECT_EQ(OpenPatchLog()->Games().Text(0, 0), "리니지");
