@@ -95,25 +95,30 @@ void FrmPatchLog::SetButton(const std::string& tag) {
 void FrmPatchLog::ShowRun(bool refresh) {
   if (!refresh) {
     games_.Clear();
+    shown_.assign(records_.size(), {});
     for (size_t i = 1; i < records_.size(); ++i) games_.AddRow(records_[i].gname, static_cast<LPARAM>(i));
   }
-  retry_.Clear();
-  retryRecords_.clear();
+  std::vector<size_t> retry;
   size_t inProgress = 0;
   for (size_t i = 1; i < records_.size(); ++i) {
     const RunRecord& record = records_[i];
-    std::string word = OutcomeWord(record);
-    if (GoesToRetryList(record)) {
-      retry_.AddRow(record.gname, static_cast<LPARAM>(i));
-      retryRecords_.push_back(i);
-    }
-    int row = static_cast<int>(i - 1);
-    games_.SetText(row, 1, word);
-    games_.SetText(row, 2, record.etime);
-    if (word == "진행중") inProgress = i;
+    if (GoesToRetryList(record)) retry.push_back(i);
+    // Only what changed is written: a step over a long run touches a few rows.
+    ShownRow row{OutcomeWord(record), record.etime};
+    if (row.word == "진행중") inProgress = i;
+    if (row.word != shown_[i].word) games_.SetText(static_cast<int>(i - 1), 1, row.word);
+    if (row.etime != shown_[i].etime) games_.SetText(static_cast<int>(i - 1), 2, row.etime);
+    shown_[i] = std::move(row);
   }
+  if (!refresh || retry != retryRecords_) FillRetryList(std::move(retry));
   if (refresh && inProgress && inProgress != shownInProgress_) games_.SelectRow(static_cast<int>(inProgress - 1));
   if (inProgress) shownInProgress_ = inProgress;
+}
+
+void FrmPatchLog::FillRetryList(std::vector<size_t> retry) {
+  retry_.Clear();
+  retryRecords_ = std::move(retry);
+  for (size_t i : retryRecords_) retry_.AddRow(records_[i].gname, static_cast<LPARAM>(i));
 }
 
 void FrmPatchLog::SetProgress(size_t done, size_t total) {

@@ -1,6 +1,7 @@
 #pragma once
 // The patch run window: every game of a run with its outcome, the failed and stopped games to
-// run again, and in live mode the run followed every 1500 ms until the engine has finished.
+// run again, and in live mode the run followed every 1500 ms until the engine has finished. The
+// retry list is rebuilt only when its games change, so the owner's ticks survive the steps.
 #include <string>
 #include <vector>
 
@@ -42,11 +43,17 @@ class FrmPatchLog : public Window {
   void FinishRun();
   void StartRetry();
   void Paint(HDC dc);
+  void FillRetryList(std::vector<size_t> retry);
+
+  struct ShownRow {
+    std::string word, etime;
+  };
 
   bool live_ = false;
   unsigned loads_ = 0;
   std::vector<RunRecord> records_;
   std::vector<size_t> retryRecords_;  // record index per retry row
+  std::vector<ShownRow> shown_;       // what each game's row shows, by record
   size_t shownInProgress_ = 0;        // the record last shown as in progress
   std::string buttonTag_ = "STRT";
   ReportList games_, retry_;

@@ -1,6 +1,7 @@
-// Waits for or closes a window by class name, for scripts that drive the program from outside.
+// Waits for, clicks in or closes a window by class name, for scripts that drive the program from outside.
 //   winctl wait CLASS [TIMEOUT_MS]   exit 0 once a window of that class exists (message-only too)
 //   winctl close CLASS [TIMEOUT_MS]  post WM_CLOSE to it and exit 0 once its process has ended
+//   winctl click CLASS CONTROL_ID    press the window's button with that id
 // With WINCTL_DESKTOP set, the window is looked for on that desktop (a Wine virtual desktop).
 #include <windows.h>
 
@@ -48,12 +49,21 @@ int Close(const wchar_t* className, DWORD timeoutMs) {
   return ended ? 0 : 1;
 }
 
-
+int Click(const wchar_t* className, int id) {
+  HWND hwnd = FindByClass(className);
+  HWND button = hwnd ? GetDlgItem(hwnd, id) : nullptr;
+  if (!button) {
+    fwprintf(stderr, L"winctl: no control %d in a window of class %ls\n", id, className);
+    return 1;
+  }
+  PostMessageW(button, BM_CLICK, 0, 0);
+  return 0;
+}
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    fwprintf(stderr, L"usage: winctl wait|close CLASS [TIMEOUT_MS]\n");
+    fwprintf(stderr, L"usage: winctl wait|close CLASS [TIMEOUT_MS] | click CLASS CONTROL_ID\n");
     return 2;
   }
   DWORD timeoutMs = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 20000;
@@ -64,6 +74,7 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   if (command == L"close") return Close(argv[2], timeoutMs);
+  if (command == L"click" && argc > 3) return Click(argv[2], static_cast<int>(wcstol(argv[3], nullptr, 10)));
   fwprintf(stderr, L"winctl: unknown command %ls\n", argv[1]);
   return 2;
 }

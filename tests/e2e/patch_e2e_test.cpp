@@ -1,0 +1,144 @@
+// A patch run in the real program: the run window is shown by the agent's "GPS", follows a run
+// that is over, and retries its failed and stopped games; the agent simulator starts the stand-in
+// engine, which patches them while the window follows the new run to its end.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "e2e/e2e_support.h"
+#include "patch/frm_patch_log.h"
+#include "store/files.h"
+#include "store/registry.h"
+#include "store/text_codec.h"
+#include "support/agent_doubles.h"
+
+namespace {
+// A list view's cell text in another process: the request and its buffer are placed in that
+// process's memory, as the list view reads them there.
+std::string RemoteListText(HWND list, int row, int column) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return "?";
+  constexpr size_t kChars = 256;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.cchTextMax = kChars;
+  item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+  WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+  wchar_t text[kChars] = {};
+  ReadProcessMemory(process, remote + sizeof(LVITEMW), text, sizeof(text) - sizeof(wchar_t), nullptr);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return Narrow(text);
+}
+
+std::string Text(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return Narrow(text);
+}
+
+int Rows(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::string ProfileValue(const std::string& file, const char* section, const char* key) {
+  wchar_t value[64] = {};
+  GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), L"", value, 64, Widen(file).c_str());
+  return Narrow(value);
+}
+
+class Process {
+ public:
+  bool Start(const std::string& commandLine) {
+    std::wstring command = Widen(commandLine);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_);
+  }
+  ~Process() {
+    if (!info_.hProcess) return;
+    TerminateProcess(info_.hProcess, 0);
+    WaitForSingleObject(info_.hProcess, 5000);
+    CloseHandle(info_.hProcess);
+    CloseHandle(info_.hThread);
+  }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+}  // namespace
+
+TEST(PatchRun, TheRunWindowRetriesFailedGamesThroughTheAgentAndTheEngine) {
+  ProgramUnderTest program;
+  const TempFolder& folder = program.folder();
+  CreateFolders(folder / "Skin\\htm");
+  CreateFolders(folder / "Skin\\Log");
+  ASSERT_TRUE(CopyFileW(Widen(PATCH_ENGINE_EXE).c_str(), Widen(folder / "VdGp.exe").c_str(), FALSE));
+  WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=0\r\n", false, false);
+  WriteTextFile(folder / "Skin\\htm\\ziriv.gpi",
+                "[GPI_0]\r\nname=리니지\r\nin_name=lin\r\np_type=1\r\npath1=C:\\Lin\r\n"
+                "[GPI_1]\r\nname=메이플\r\nin_name=mx\r\np_type=1\r\npath1=C:\\Mx\r\n"
+                "[GPI_2]\r\nname=카트\r\nin_name=kart\r\np_type=1\r\npath1=REG/HKLM/kart\r\n",
+                false, false);
+  WriteTextFile(folder / "Skin\\Log\\20240101000000.log",
+                "[lin]\r\nGName=리니지\r\nSTime=a\r\nETime=b\r\nSTATE=F\r\n"
+                "[mx]\r\nGName=메이플\r\nSTime=a\r\nETime=b\r\nSTATE=S\r\n"
+                "[kart]\r\nGName=카트\r\nSTime=a\r\nETime=b\r\nSTATE=C\r\n",
+                false, false);
+  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "GPLAST", "20240101000000");
+  RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "GPLoc", 0);
+  WriteTextFile(folder / "scenario.ini", "[lin]\r\nSTATE=S\r\n[kart]\r\nSTATE=F\r\nhalf=1\r\n", false, false);
+
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(program.WaitUntilReady(20000));
+  HWND menu = WaitForWindow("frmMain", program.processId(), 0);
+  ASSERT_NE(menu, nullptr);
+  Process agent;
+  ASSERT_TRUE(agent.Start("\"" AGENT_SIM_EXE "\" --stay --log \"" + (folder / "agent.log") + "\" --engine \"" +
+                          (folder / "VdGp.exe") + "\" --engine-args \"--pace 300 --scenario " +
+                          (folder / "scenario.ini") + "\""));
+  ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Vendara Agent") != nullptr; }));
+
+  SendCommand(menu, "GPS");  // as the agent reports a run
+  HWND window = WaitForWindow("frmPatchLog", program.processId());
+  ASSERT_NE(window, nullptr);
+  HWND games = GetDlgItem(window, FrmPatchLog::lvwLst), retry = GetDlgItem(window, FrmPatchLog::lvwLst1);
+  HWND result = GetDlgItem(window, FrmPatchLog::lblrst);
+  ASSERT_TRUE(WaitUntil([&] { return Text(result) == "패치 완료"; })) << "the old run is over";
+  EXPECT_EQ(RemoteListText(games, 0, 1), "실패");
+  EXPECT_EQ(RemoteListText(games, 1, 1), "성공");
+  EXPECT_EQ(RemoteListText(games, 2, 1), "패치중지함");
+  ASSERT_EQ(Rows(retry), 2);
+
+  SendMessageW(GetDlgItem(window, FrmPatchLog::cmdAll), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(window, FrmPatchLog::cmdOK), BM_CLICK, 0, 0);
+
+  // The agent starts the engine and answers "GPS": the window follows the new run.
+  ASSERT_TRUE(WaitUntil([&] {
+    return RegReadString(HKEY_CURRENT_USER, kTesselKey, "GPLAST") != "20240101000000";
+  }));
+  std::string log = folder / ("Skin\\Log\\" + RegReadString(HKEY_CURRENT_USER, kTesselKey, "GPLAST") + ".log");
+  ASSERT_TRUE(WaitUntil([&] {
+    window = FindWindowW(L"frmPatchLog", nullptr);
+    return window && Rows(GetDlgItem(window, FrmPatchLog::lvwLst)) == 2;
+  }));
+  result = GetDlgItem(window, FrmPatchLog::lblrst);
+  ASSERT_TRUE(WaitUntil([&] { return Text(result) == "패치 완료"; }, 30000)) << "the retry runs to its end";
+  EXPECT_EQ(ProfileValue(log, "lin", "STATE"), "S");
+  EXPECT_EQ(ProfileValue(log, "kart", "STATE"), "F");
+  EXPECT_EQ(ProfileValue(log, "mx", "STATE"), "") << "only the failed and stopped games ran";
+  games = GetDlgItem(window, FrmPatchLog::lvwLst);
+  retry = GetDlgItem(window, FrmPatchLog::lvwLst1);
+  EXPECT_EQ(RemoteListText(games, 0, 0), "리니지");
+  EXPECT_EQ(RemoteListText(games, 0, 1), "성공");
+  EXPECT_EQ(RemoteListText(games, 1, 1), "실패");
+  ASSERT_EQ(Rows(retry), 1);
+  EXPECT_EQ(RemoteListText(retry, 0, 0), "카트");
+  EXPECT_EQ(Text(GetDlgItem(window, FrmPatchLog::cmdOK)), "패치시작");
+  std::string agentLog = ReadTextFile(folder / "agent.log").value_or("");
+  EXPECT_NE(agentLog.find("3 GPS"), std::string::npos) << agentLog;
+}
