@@ -53,6 +53,7 @@ void FrmPatchLog::OnLoad() {
   ++loads_;
   live_ = TheApp().Patch.runWindowArgument.empty();
   background_ = LoadPicture(JoinPath(TheApp().ProgramFolder, "Skin\\Default\\LogoBack02.jpg"));
+  MakeBackgroundBrush();
   CreateControls();
   records_ = LoadRun(TheApp().Patch.runWindowArgument);
   shownInProgress_ = 0;
@@ -67,7 +68,28 @@ void FrmPatchLog::OnLoad() {
   }
 }
 
-void FrmPatchLog::OnUnload() { KillTimer(hwnd(), Timer1); }
+void FrmPatchLog::OnUnload() {
+  KillTimer(hwnd(), Timer1);
+  if (backgroundBrush_) DeleteObject(backgroundBrush_);
+  backgroundBrush_ = nullptr;
+}
+
+// The background as a brush, so that labels show the picture behind them and are cleared when
+// their text changes.
+void FrmPatchLog::MakeBackgroundBrush() {
+  RECT area;
+  GetClientRect(hwnd(), &area);
+  HDC screen = GetDC(hwnd());
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  Paint(memory);
+  SelectObject(memory, old);
+  backgroundBrush_ = CreatePatternBrush(bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(hwnd(), screen);
+}
 
 void FrmPatchLog::CreateControls() {
   Child(hwnd(), L"STATIC", "진행 현황", SS_LEFT, 16, 12, 400, 20, lblTitle);
@@ -201,11 +223,18 @@ std::optional<LRESULT> FrmPatchLog::OnMessage(UINT msg, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND:
       Paint(reinterpret_cast<HDC>(wParam));
       return 1;
-    case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(hwnd(), Pbar)) return std::nullopt;
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      SetTextColor(reinterpret_cast<HDC>(wParam), RGB(232, 237, 245));
-      return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    case WM_CTLCOLORSTATIC: {
+      HWND label = reinterpret_cast<HWND>(lParam);
+      if (label == GetDlgItem(hwnd(), Pbar) || !backgroundBrush_) return std::nullopt;
+      RECT place;
+      GetWindowRect(label, &place);
+      MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBrushOrgEx(dc, -place.left, -place.top, nullptr);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, RGB(232, 237, 245));
+      return reinterpret_cast<LRESULT>(backgroundBrush_);
+    }
     case WM_NCHITTEST: {  // dragged by its body and its title label
       LRESULT hit = DefWindowProcW(hwnd(), msg, wParam, lParam);
       return hit == HTCLIENT ? HTCAPTION : hit;

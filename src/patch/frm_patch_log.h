@@ -43,6 +43,7 @@ class FrmPatchLog : public Window {
   void FinishRun();
   void StartRetry();
   void Paint(HDC dc);
+  void MakeBackgroundBrush();
   void FillRetryList(std::vector<size_t> retry);
 
   struct ShownRow {
@@ -58,6 +59,7 @@ class FrmPatchLog : public Window {
   std::string buttonTag_ = "STRT";
   ReportList games_, retry_;
   Picture background_;
+  HBRUSH backgroundBrush_ = nullptr;
 };
 
 // Opens the run window over the run named (the current run, followed live, when empty).
