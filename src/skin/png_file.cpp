@@ -11,8 +11,6 @@
 
 namespace {
 constexpr std::array<uint8_t, 8> kSignature = {137, 80, 78, 71, 13, 10, 26, 10};
-// zTXt text is small in practice; a bomb of a chunk must not take the memory with it.
-constexpr size_t kMaxCompressedText = size_t{8} << 20;
 
 uint32_t BigEndian32(std::span<const uint8_t> bytes, size_t at) {
   uint32_t value = 0;
@@ -46,14 +44,17 @@ std::string FormatTime(std::span<const uint8_t> data) {
   return text;
 }
 
-void AppendCompressedText(std::string& to, std::span<const uint8_t> data, const PngNotice& notice) {
+// zTXt text is small in practice: past the cap, a bomb of chunks costs no memory and no time.
+void AppendCompressedText(PngFile& file, std::span<const uint8_t> data, const PngNotice& notice) {
+  if (file.zText.size() >= kMaxCompressedText) return;
   const auto nul = std::find(data.begin(), data.end(), uint8_t{0});
-  AppendText(to, {data.begin(), nul});
+  AppendText(file.zText, {data.begin(), nul});
   // The keyword's NUL, then the compression-method byte, then the zlib stream.
   const size_t skip = std::min<size_t>(static_cast<size_t>(nul - data.begin()) + 2, data.size());
   const auto stream = data.subspan(skip);
-  const Bytes text = InflateZlib(stream, kMaxCompressedText, std::min(kMaxCompressedText, stream.size() * 4 + 256), notice);
-  AppendText(to, text);
+  const size_t room = kMaxCompressedText - std::min(kMaxCompressedText, file.zText.size());
+  const Bytes text = InflateZlib(stream, room, std::min(room, stream.size() * 4 + 256), notice, &file.treeFailed);
+  AppendText(file.zText, text);
 }
 
 void HandleChunk(PngFile& file, std::string_view type, std::span<const uint8_t> data, const PngNotice& notice) {
@@ -72,7 +73,7 @@ void HandleChunk(PngFile& file, std::string_view type, std::span<const uint8_t> 
   } else if (type == "tEXt") {
     AppendText(file.Text, data);
   } else if (type == "zTXt") {
-    AppendCompressedText(file.zText, data, notice);
+    AppendCompressedText(file, data, notice);
   } else if (type == "tIME") {
     file.ModiTime = FormatTime(data);
   } else if (type == "tRNS") {
@@ -113,6 +114,7 @@ PngFile ReadPngFile(std::span<const uint8_t> bytes, const PngNotice& notice) {
       return file;
     }
     HandleChunk(file, type, bytes.subspan(at, length), notice);
+    if (file.treeFailed) return file;
     at += length;
     at += std::min<size_t>(4, bytes.size() - at);  // the CRC, not verified
     if (type == "IEND") break;

@@ -1,5 +1,6 @@
 #pragma once
 // The chunks of a PNG file as our decoder reads them. Portable: no windows.h.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -15,6 +16,9 @@ inline constexpr const char* kTreeCreationError = "Error in tree creation (Stati
 inline constexpr int kPngNoSignature = 1;
 inline constexpr int kPngChunkPastEnd = 3;
 inline constexpr int kPngNoImageData = 4;
+
+// The text of all zTXt chunks together is cut here; later chunks are skipped.
+inline constexpr size_t kMaxCompressedText = size_t{1} << 20;
 
 struct PngHeader {
   int32_t Width = 0, Height = 0;
@@ -34,9 +38,11 @@ struct PngFile {
   std::string Text, zText;            // chunk bytes as read, each followed by a NUL
   std::string ModiTime;
   double gama = 0;
+  bool treeFailed = false;            // a zTXt's code tables could not be built: nothing is drawn
 };
 
-// Reads the chunks up to IEND. Sets ErrorNumber 1, 3 or 4 when the file cannot be decoded.
+// Reads the chunks up to IEND. Sets ErrorNumber 1, 3 or 4 when the file cannot be decoded; stops
+// at a zTXt whose code tables cannot be built, after telling the user.
 PngFile ReadPngFile(std::span<const uint8_t> bytes, const PngNotice& notice);
 
 // A zlib stream without its two header bytes, inflated with our inflater; the tree-creation

@@ -20,6 +20,16 @@ constexpr std::array<Pass, 7> kAdam7 = {{{0, 0, 8, 8}, {0, 4, 8, 8}, {4, 0, 8, 4
 
 uint64_t PassCount(int size, int start, int step) { return size > start ? (size - start + step - 1) / step : 0; }
 
+// A skin picture is at most a screen: no side over 16384 pixels, no more pixels than an 8K
+// screen shows. Larger claims are refused before anything is allocated for them.
+constexpr int32_t kMaxSide = 16384;
+constexpr uint64_t kMaxPixels = uint64_t{7680} * 4320;
+
+bool SizeAllowed(const PngHeader& header) {
+  return header.Width > 0 && header.Height > 0 && header.Width <= kMaxSide && header.Height <= kMaxSide &&
+         static_cast<uint64_t>(header.Width) * static_cast<uint64_t>(header.Height) <= kMaxPixels;
+}
+
 bool DepthAllowed(int colorType, int depth) {
   switch (colorType) {
     case 0: return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
@@ -190,7 +200,7 @@ void Unfilter(const uint8_t* in, uint8_t* out, size_t rows, size_t rowBytes, siz
 std::optional<PngPixels> DecodePixels(const PngFile& file, const PngNotice& notice) {
   const PngHeader& header = file.header;
   const int channels = ChannelsOf(header);
-  if (channels == 0 || header.Width <= 0 || header.Height <= 0 || header.Interlacing > 1) return std::nullopt;
+  if (file.treeFailed || channels == 0 || !SizeAllowed(header) || header.Interlacing > 1) return std::nullopt;
   const int bitsPerPixel = header.Bitdepht * channels;
   const uint64_t filteredRow = FilteredRowBytes(static_cast<uint64_t>(header.Width), bitsPerPixel);
   const uint64_t height = static_cast<uint64_t>(header.Height);

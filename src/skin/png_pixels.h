@@ -32,6 +32,7 @@ uint64_t FilteredRowBytes(uint64_t width, int bitsPerPixel);
 // Unknown filter bytes leave their row as it is.
 void Unfilter(const uint8_t* in, uint8_t* out, size_t rows, size_t rowBytes, size_t bytesPerPixel);
 
-// Nothing when the picture must be abandoned: a header we cannot decode, code tables that cannot
-// be built (told through the notice) or fewer bytes than the rows need.
+// Nothing when the picture must be abandoned: a header we cannot decode, a picture larger than a
+// screen (refused before anything is allocated), code tables that cannot be built here or in a
+// zTXt (told through the notice) or fewer bytes than the rows need.
 std::optional<PngPixels> DecodePixels(const PngFile& file, const PngNotice& notice);

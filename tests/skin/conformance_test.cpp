@@ -5,6 +5,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -90,10 +91,22 @@ int ForEachImage(bool corrupt, Check check) {
   }
   return count;
 }
+
+// CI builds a clean clone that sits beside the `shared` folder holding the suite, so a missing
+// suite is a failure there, not a quiet skip. Where no copy of it exists, TESSEL_NO_PNGSUITE=1 skips
+// these tests explicitly.
+class PngConformance : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (fs::is_directory(PNGSUITE_DIR)) return;
+    const char* optOut = std::getenv("TESSEL_NO_PNGSUITE");
+    if (optOut && std::string(optOut) == "1") GTEST_SKIP() << "TESSEL_NO_PNGSUITE=1: no conformance suite";
+    FAIL() << "no conformance suite at " << PNGSUITE_DIR << " (TESSEL_NO_PNGSUITE=1 skips these tests)";
+  }
+};
 }  // namespace
 
-TEST(PngConformance, EveryValidImageDecodesToLibpngsPixels) {
-  if (!fs::is_directory(PNGSUITE_DIR)) GTEST_SKIP() << "no conformance suite at " << PNGSUITE_DIR;
+TEST_F(PngConformance, EveryValidImageDecodesToLibpngsPixels) {
   const int compared = ForEachImage(false, [](const fs::path& path, const std::string&) {
     const auto reference = ReadWithLibpng(path);
     ASSERT_TRUE(reference) << "libpng refuses a valid image";
@@ -125,8 +138,7 @@ TEST(PngConformance, EveryValidImageDecodesToLibpngsPixels) {
   EXPECT_GT(compared, 150);
 }
 
-TEST(PngConformance, CorruptImagesEndWithAnErrorOrAnAbandonedPicture) {
-  if (!fs::is_directory(PNGSUITE_DIR)) GTEST_SKIP() << "no conformance suite at " << PNGSUITE_DIR;
+TEST_F(PngConformance, CorruptImagesEndWithAnErrorOrAnAbandonedPicture) {
   const int corrupt = ForEachImage(true, [](const fs::path& path, const std::string& name) {
     const DecodedPng ours = DecodePng(ReadAll(path));
     // Checksums are not verified: a wrong CRC alone still decodes.

@@ -20,10 +20,11 @@ void BitWriter::FixedLiteral(unsigned symbol) {
   else Code(0xC0 + symbol - 280, 8);
 }
 
-BitWriter DynamicHeader(std::string_view precodeLengths) {
+BitWriter DynamicHeader(std::string_view precodeLengths, unsigned literalLengthCodes) {
   BitWriter writer;
   writer.Bits(5, 3);    // final, dynamic
-  writer.Bits(0, 10);   // HLIT 257, HDIST 1
+  writer.Bits(literalLengthCodes - 257, 5);
+  writer.Bits(0, 5);    // HDIST 1
   writer.Bits(15, 4);   // HCLEN 19
   for (char length : precodeLengths) writer.Bits(length, 3);
   return writer;
@@ -42,12 +43,37 @@ std::string StoredDeflate(std::string_view raw) {
 
 namespace {
 std::string BigEndian(uint32_t value) { return {char(value >> 24), char(value >> 16), char(value >> 8), char(value)}; }
-}  // namespace
 
-std::string ZlibStored(std::string_view raw) {
+uint32_t Adler32(std::string_view raw) {
   uint32_t a = 1, b = 0;
   for (unsigned char c : raw) a = (a + c) % 65521, b = (b + a) % 65521;
-  return "\x78\x01" + StoredDeflate(raw) + BigEndian((b << 16) | a);
+  return (b << 16) | a;
+}
+
+// One dynamic block. Code lengths: the byte 2, end of block 2, length 258 (symbol 285) 1, and one
+// distance code of 1 bit, each length sent with a code-length code of 0: 1 bit, 1 and 2: 2 bits.
+std::string RunDeflate(char byte, size_t count) {
+  const unsigned literal = static_cast<unsigned char>(byte);
+  BitWriter writer = DynamicHeader(std::string("\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\2\0\2\0", 19), 286);
+  for (unsigned symbol = 0; symbol < 286 + 1; ++symbol) {
+    const int length = symbol == literal || symbol == 256 ? 2 : symbol == 285 || symbol == 286 ? 1 : 0;
+    if (length == 0) writer.Code(0, 1);
+    else writer.Code(length == 1 ? 2 : 3, 2);
+  }
+  // Canonical codes: 285 is 0, the byte 10, end of block 11; the distance code (1) is 0.
+  if (count > 0) writer.Code(2, 2);
+  size_t left = count > 0 ? count - 1 : 0;
+  for (; left >= 258; left -= 258) writer.Code(0, 2);
+  for (; left > 0; --left) writer.Code(2, 2);
+  writer.Code(3, 2);
+  return writer.bytes;
+}
+}  // namespace
+
+std::string ZlibStored(std::string_view raw) { return "\x78\x01" + StoredDeflate(raw) + BigEndian(Adler32(raw)); }
+
+std::string ZlibRun(char byte, size_t count) {
+  return "\x78\xDA" + RunDeflate(byte, count) + BigEndian(Adler32(std::string(count, byte)));
 }
 
 std::string Chunk(std::string_view type, std::string_view data) {
@@ -76,4 +102,17 @@ std::string SimplePng(uint32_t width, uint32_t height, int depth, int colorType,
   std::string chunks = Ihdr(width, height, depth, colorType);
   for (const auto& chunk : extraChunks) chunks += chunk;
   return PngOf({chunks + Chunk("IDAT", ZlibStored(filteredRows))});
+}
+
+std::string BlankOneBitPng(uint32_t width, uint32_t height) {
+  const size_t filtered = static_cast<size_t>((width + 7) / 8 + 1) * height;
+  return PngOf({Ihdr(width, height, 1, 0) + Chunk("tRNS", std::string(2, '\0')) +
+                Chunk("IDAT", ZlibRun('\0', filtered))});
+}
+
+std::string TextBombPng(int chunks, size_t textBytes) {
+  const std::string text = Chunk("zTXt", std::string("Comment\0\0", 9) + ZlibRun('A', textBytes));
+  std::string texts;
+  for (int i = 0; i < chunks; ++i) texts += text;
+  return SimplePng(1, 1, 8, 2, std::string(4, '\0'), {texts});
 }

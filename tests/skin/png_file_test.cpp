@@ -59,7 +59,7 @@ TEST(PngFile, BkgdGivesAColourOnlyWhenItFitsTheColourType) {
   for (const auto& c : cases) EXPECT_EQ(DecodePng(PngOf({c.chunks})).file.BkgdColor, c.color) << c.why;
 }
 
-TEST(PngFile, CodeTablesThatCannotBeBuiltTellTheUser) {
+TEST(PngFile, CodeTablesThatCannotBeBuiltTellTheUserAndNothingIsDrawn) {
   std::vector<std::string> told;
   const PngNotice notice = [&](const std::string& text) { told.push_back(text); };
   const std::string zlib = "\x78\x01" + BrokenTreeDeflate();
@@ -69,7 +69,27 @@ TEST(PngFile, CodeTablesThatCannotBeBuiltTellTheUser) {
   EXPECT_EQ(told, std::vector<std::string>{kTreeCreationError});
 
   told.clear();
-  const DecodedPng text = DecodePng(RgbPng({Chunk("zTXt", std::string("k\0\0", 3) + zlib)}), notice);
-  EXPECT_EQ(told.size(), 1u) << "the same notice for compressed text";
-  EXPECT_TRUE(text.pixels) << "and the picture still decodes";
+  const std::string broken = Chunk("zTXt", std::string("k\0\0", 3) + zlib);
+  const DecodedPng text = DecodePng(RgbPng({broken, broken}), notice);
+  EXPECT_EQ(text.file.ErrorNumber, 0);
+  EXPECT_FALSE(text.pixels) << "compressed text alike: nothing is drawn";
+  EXPECT_EQ(told, std::vector<std::string>{kTreeCreationError}) << "told once, the file read no further";
+
+  told.clear();
+  const std::string cutShort = Chunk("zTXt", std::string("k\0\0", 3) + ZlibStored("text").substr(0, 9));
+  const DecodedPng cut = DecodePng(RgbPng({cutShort}), notice);
+  EXPECT_TRUE(cut.pixels) << "a text stream that merely ends early is no reason to abandon the picture";
+  EXPECT_TRUE(told.empty());
+}
+
+TEST(PngFile, CompressedTextStopsAtItsCapAndLaterChunksAreSkipped) {
+  const std::string run = std::string("Comment\0", 8) + std::string(1000, 'A') + '\0';
+  EXPECT_EQ(DecodePng(TextBombPng(2, 1000)).file.zText, run + run) << "below the cap, every text whole";
+
+  // Found in the field: 200 chunks of 8 MiB in 1.6 MB once took 2.1 GB and seconds (the sanitized
+  // run fails on its first large allocation).
+  const DecodedPng bomb = DecodePng(TextBombPng(200, size_t{8} << 20));
+  ASSERT_TRUE(bomb.pixels) << "the picture is still drawn";
+  EXPECT_GT(bomb.file.zText.size(), kMaxCompressedText - 258) << "the first chunk fills the cap";
+  EXPECT_LE(bomb.file.zText.size(), kMaxCompressedText + sizeof("Comment") + 1) << "a keyword and a NUL past it";
 }

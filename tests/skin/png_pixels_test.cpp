@@ -64,3 +64,15 @@ TEST(DecodePixels, AbandonsWhatItCannotDecode) {
   };
   for (const auto& c : cases) EXPECT_FALSE(DecodePng(c.png).pixels) << c.why;
 }
+
+// A 1-bit picture of 8000 by 8000 in 7.9 KB once took 448 MB to draw with its transparency.
+TEST(DecodePixels, RefusesPicturesLargerThanAScreen) {
+  const struct { uint32_t width, height; bool decoded; } cases[] = {
+      {8000, 8000, false}, {7680, 4320, true}, {4320, 7680, true}, {7681, 4320, false},
+      {16384, 2025, true}, {16385, 1, false}, {1, 16385, false},
+  };
+  for (const auto& c : cases) {
+    const DecodedPng decoded = DecodePng(BlankOneBitPng(c.width, c.height));
+    EXPECT_EQ(decoded.pixels.has_value(), c.decoded) << c.width << " by " << c.height;
+  }
+}
