@@ -232,7 +232,8 @@ std::optional<LRESULT> FrmPatchLog::OnMessage(UINT msg, WPARAM wParam, LPARAM lP
       HDC dc = reinterpret_cast<HDC>(wParam);
       SetBrushOrgEx(dc, -place.left, -place.top, nullptr);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, RGB(232, 237, 245));
+      // Light text on the skin's dark picture, the system's text colour without one.
+      SetTextColor(dc, background_ ? RGB(232, 237, 245) : GetSysColor(COLOR_WINDOWTEXT));
       return reinterpret_cast<LRESULT>(backgroundBrush_);
     }
     case WM_NCHITTEST: {  // dragged by its body and its title label
