@@ -1,13 +1,18 @@
 // A patch run in the real program: the run window is shown by the agent's "GPS", follows a run
 // that is over, and retries its failed and stopped games; the agent simulator starts the stand-in
-// engine, which patches them while the window follows the new run to its end.
+// engine, which patches them while the window follows the new run to its end. And the install
+// scan run against the stand-in engine.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include "e2e/e2e_support.h"
+#include "patch/descriptor_file.h"
+#include "patch/engine_files.h"
 #include "patch/frm_patch_log.h"
+#include "patch/patch_groups.h"
+#include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
@@ -141,4 +146,25 @@ TEST(PatchRun, TheRunWindowRetriesFailedGamesThroughTheAgentAndTheEngine) {
   EXPECT_EQ(Text(GetDlgItem(window, FrmPatchLog::cmdOK)), "패치시작");
   std::string agentLog = ReadTextFile(folder / "agent.log").value_or("");
   EXPECT_NE(agentLog.find("3 GPS"), std::string::npos) << agentLog;
+}
+
+TEST(PatchEngine, AnswersTheInstallScanWithTheGamesFound) {
+  TempFolder folder;
+  ResetApp().ProgramFolder = folder.path();
+  CreateFolders(folder / "Skin");
+  CreateFolders(folder / "Games\\Lin");
+  ASSERT_TRUE(CopyFileW(Widen(PATCH_ENGINE_EXE).c_str(), Widen(folder / "VdGp.exe").c_str(), FALSE));
+  TheApp().Patch.descriptors = ParseDescriptors(
+      "[a]\nin_name=e2e_lin\npath1=" + (folder / "Games\\Lin") + "\n[b]\nin_name=e2e_gone\npath1=" +
+      (folder / "Games\\Gone") + "\n");
+  RunInstallScan();
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kInstallPathsKey, "e2e_lin"), folder / "Games\\Lin");
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kInstallPathsKey, "e2e_gone"), "");
+  EXPECT_EQ(RegReadDword(HKEY_LOCAL_MACHINE, kEngineStateKey, "dwState"), 1u) << "the engine has finished";
+  auto groups = LoadGroups();
+  ASSERT_EQ(groups.size(), 1u);
+  EXPECT_EQ(groups[0].Data, "e2e_lin,");
+  EXPECT_FALSE(FileExists(folder / "gpstate.ini"));
+  RegDeleteValue(HKEY_CURRENT_USER, kInstallPathsKey, "e2e_lin");
+  RegDeleteValue(HKEY_CURRENT_USER, kTesselKey, "dwGSH");
 }
