@@ -17,7 +17,9 @@
 namespace {
 // Path1 of every installed game with a manual path into GP_Mod.ini, the file rebuilt aside.
 void StoreInstallPaths(const std::vector<InstalledGame>& games) {
-  IniText settings(AnsiToUtf8(ReadFileBytes(ModuleSettingsFile()).value_or("")));
+  auto text = ReadPatchText(ModuleSettingsFile());
+  if (!text) return;
+  IniText settings(*text);
   bool changed = false;
   for (const InstalledGame& game : games) {
     size_t index = FindDescriptor(game.in_name);
@@ -45,7 +47,7 @@ void WriteInstallScanRequest(const std::string& folder) {
 
 void ReadInstallScan(const std::string& file) {
   std::vector<InstalledGame> games;
-  if (auto bytes = ReadFileBytes(file)) games = ParseInstallScan(AnsiToUtf8(*bytes));
+  if (auto text = ReadPatchText(file)) games = ParseInstallScan(*text);
   std::string members;
   for (const InstalledGame& game : games) {
     RegWriteString(HKEY_CURRENT_USER, kInstallPathsKey, game.in_name, game.path);

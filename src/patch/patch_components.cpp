@@ -22,15 +22,16 @@ using SetEncKeyFunction = int (*)(const char*);
 using CipherFunction = int (*)(const char*, char*, int);
 using DeCabFunction = int (*)(const char*, const char*, const char*);
 
-FARPROC Export(const char* library, const char* name) {
+template <class Function>
+Function Export(const char* library, const char* name) {
   HMODULE module = LoadLibraryW(Widen(JoinPath(TheApp().ProgramFolder, library)).c_str());
-  return module ? GetProcAddress(module, name) : nullptr;
+  return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
 std::string Cipher(const char* operation, std::string_view text) {
   if (text.empty()) return {};
-  auto setKey = reinterpret_cast<SetEncKeyFunction>(Export("VdEnc.dll", "SetEncKey"));
-  auto run = reinterpret_cast<CipherFunction>(Export("VdEnc.dll", operation));
+  auto setKey = Export<SetEncKeyFunction>("VdEnc.dll", "SetEncKey");
+  auto run = Export<CipherFunction>("VdEnc.dll", operation);
   if (!setKey || !run || setKey(kCipherKey) < 0) return {};
   std::vector<char> buffer(kCipherBufferSize, '\0');
   std::string ansi = Utf8ToAnsi(text);
@@ -41,7 +42,7 @@ std::string Cipher(const char* operation, std::string_view text) {
 
 bool UnpackDescriptorArchive() {
   if (!FileExists(DescriptorArchive())) return false;
-  auto deCab = reinterpret_cast<DeCabFunction>(Export("vdCab.dll", "DeCab"));
+  auto deCab = Export<DeCabFunction>("vdCab.dll", "DeCab");
   if (!deCab) return true;
   std::string target = Utf8ToAnsi(JoinPath(TheApp().ProgramFolder, "Skin\\htm"));
   std::string archive = Utf8ToAnsi(DescriptorArchive());

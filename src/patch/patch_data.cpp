@@ -24,6 +24,14 @@ struct DescriptorRemover {
 };
 }  // namespace
 
+std::optional<std::string> ReadPatchText(const std::string& path) {
+  constexpr long long kMaxPatchFileBytes = 32LL << 20;
+  if (!FileExists(path)) return std::string();
+  auto bytes = ReadFileBytes(path, kMaxPatchFileBytes);
+  if (!bytes) return std::nullopt;
+  return AnsiToUtf8(*bytes);
+}
+
 std::string DescriptorFile() { return SkinFile("htm\\ziriv.gpi"); }
 std::string ModuleSettingsFile() { return SkinFile("GP_Mod.ini"); }
 std::string DescriptorArchive() { return SkinFile("htm\\Ziriv.dll"); }
@@ -31,17 +39,17 @@ std::string DescriptorArchive() { return SkinFile("htm\\Ziriv.dll"); }
 void LoadPatchDescriptors() {
   if (!FileExists(DescriptorFile())) return;
   DescriptorRemover remover;
-  auto bytes = ReadFileBytes(DescriptorFile());
-  if (!bytes) return;
+  auto text = ReadPatchText(DescriptorFile());
+  if (!text) return;
   RemoveFile(DescriptorFile());
-  Patch().descriptors = ParseDescriptors(AnsiToUtf8(*bytes));
+  Patch().descriptors = ParseDescriptors(*text);
   ApplyAllModuleSettings();
 }
 
 void LoadModuleSettings() {
   Patch().moduleSettings.assign(1, {});
   if (!FileExists(ModuleSettingsFile())) return;
-  if (auto bytes = ReadFileBytes(ModuleSettingsFile())) Patch().moduleSettings = ParseModuleSettings(AnsiToUtf8(*bytes));
+  if (auto text = ReadPatchText(ModuleSettingsFile())) Patch().moduleSettings = ParseModuleSettings(*text);
 }
 
 void ApplyModuleSetting(size_t index) {

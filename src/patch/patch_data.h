@@ -1,6 +1,7 @@
 #pragma once
 // The patch data every user loads before it shows or starts patches: the descriptor table and
 // the owner's module settings laid over it, both in TheApp().Patch.
+#include <optional>
 #include <string>
 
 #include "state/patch_records.h"
@@ -9,6 +10,11 @@
 std::string DescriptorFile();
 std::string ModuleSettingsFile();
 std::string DescriptorArchive();
+
+// A patch file's text: "" for a missing file, nothing when it exists but cannot be read or is
+// larger than any patch file has reason to be (32 MiB). A file rebuilt from its text is left
+// alone when its text could not be read.
+std::optional<std::string> ReadPatchText(const std::string& path);
 
 // Reads the descriptor into the table and deletes the file, also when the read fails; a missing
 // file leaves the table as it was.

@@ -1,5 +1,6 @@
 #include "patch/patch_groups.h"
 
+#include "patch/patch_data.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
@@ -8,7 +9,7 @@
 #include "store/text_util.h"
 
 namespace {
-std::string ReadGroupText() { return AnsiToUtf8(ReadFileBytes(GroupFile()).value_or("")); }
+std::optional<std::string> ReadGroupText() { return ReadPatchText(GroupFile()); }
 
 void Write(const std::string& section, const std::string& key, const std::string& value) {
   ClsINI(GroupFile(), section).SaveINI(key, value);
@@ -17,7 +18,7 @@ void Write(const std::string& section, const std::string& key, const std::string
 
 std::string GroupFile() { return JoinPath(JoinPath(TheApp().ProgramFolder, "Skin"), "GP_Group.ini"); }
 
-std::vector<PatchGroup> LoadGroups() { return ParseGroups(ReadGroupText()); }
+std::vector<PatchGroup> LoadGroups() { return ParseGroups(ReadGroupText().value_or("")); }
 
 std::string CreateGroup(const std::string& name) {
   std::vector<PatchGroup> groups = LoadGroups();
@@ -33,8 +34,9 @@ std::string CreateGroup(const std::string& name) {
 void RenameGroup(const std::string& section, const std::string& name) { Write(section, "Gname", name); }
 
 void DeleteGroup(const std::string& section) {
-  if (!FileExists(GroupFile())) return;
-  IniText text(ReadGroupText());
+  auto groups = ReadGroupText();
+  if (!groups || groups->empty()) return;
+  IniText text(*groups);
   text.DeleteSection(section);
   WriteTextFile(GroupFile(), text.Text(), false, false);
 }

@@ -29,7 +29,9 @@ std::string GroupData(const std::string& section) {
 // Sets both paths of each game with manual paths and stores them in GP_Mod.ini in one step.
 template <class NewPaths>
 void ChangeInstallPaths(const std::vector<size_t>& games, NewPaths newPaths) {
-  IniText settings(AnsiToUtf8(ReadFileBytes(ModuleSettingsFile()).value_or("")));
+  auto text = ReadPatchText(ModuleSettingsFile());
+  if (!text) return;
+  IniText settings(*text);
   bool changed = false;
   for (size_t index : games) {
     if (!Valid(index) || Descriptors()[index].autoPathFlag == '1') continue;

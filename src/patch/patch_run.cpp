@@ -6,6 +6,7 @@
 
 #include "catalog/clock.h"
 #include "patch/engine_files.h"
+#include "patch/patch_data.h"
 #include "patch/patch_server.h"
 #include "state/app_state.h"
 #include "store/agent_channel.h"
@@ -28,10 +29,9 @@ std::string RunStamp(const DateTime& now) {
 
 bool RegistryBackupOn() { return Trim(RemoveNuls(ClsINI(TheApp().EnvFile, "ENV").OpenINI("GPIRR"))) == "1"; }
 
+// A log that is missing (again) reads as unreadable: nothing to follow this time.
 std::optional<std::string> ReadLog(const std::string& file) {
-  auto bytes = ReadFileBytes(file);
-  if (!bytes) return std::nullopt;
-  return AnsiToUtf8(*bytes);
+  return FileExists(file) ? ReadPatchText(file) : std::nullopt;
 }
 }  // namespace
 

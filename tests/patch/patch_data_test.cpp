@@ -108,9 +108,13 @@ TEST_F(PatchDataTest, TheInstallScanAnswerReachesRegistryModuleSettingsAndGroup)
   EXPECT_EQ(RegReadDword(HKEY_CURRENT_USER, kTesselKey, "dwGSH"), 1u);
   EXPECT_EQ(Table()[1].path1, "D:\\Games\\Lineage");
 
-  Write("gpstate.ini", "auto,C:\\Auto2\r\n");
+  Write("gpstate.ini", "auto,C:\\Auto2\r\nLIN,E:\\Lin\r\n");
+  HANDLE busy = CreateFileW(Widen(Path("Skin\\GP_Mod.ini")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ReadInstallScan(Path("gpstate.ini"));
-  EXPECT_EQ(LoadGroups()[1].Data, "auto,") << "a second scan replaces the group's members";
+  CloseHandle(busy);
+  EXPECT_EQ(LoadGroups()[1].Data, "auto,LIN,") << "a second scan replaces the group's members";
+  EXPECT_EQ(Text("Skin\\GP_Mod.ini"), "[LIN]\r\nID=keep\r\nPath1=D:\\Games\\Lineage\r\n")
+      << "a settings file that cannot be read is not rebuilt from nothing";
 }
 
 TEST_F(PatchDataTest, TheInstallScanRunsTheEngineInItsFolder) {
