@@ -26,3 +26,4 @@ std::wstring Widen(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string Narrow(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
 std::string AnsiToUtf8(std::string_view ansi) { return Narrow(ToWide(CP_ACP, ansi)); }
 std::string Utf8ToAnsi(std::string_view utf8) { return FromWide(CP_ACP, Widen(utf8)); }
+std::string OemToUtf8(std::string_view oem) { return Narrow(ToWide(CP_OEMCP, oem)); }

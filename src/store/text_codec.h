@@ -11,3 +11,5 @@ std::string Narrow(std::wstring_view wide);
 // page become the code page's replacement character; nothing is dropped silently.
 std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
+// Text in the OEM code page (ZIP entry names without the UTF-8 flag) to UTF-8.
+std::string OemToUtf8(std::string_view oem);

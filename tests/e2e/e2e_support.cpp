@@ -1,5 +1,7 @@
 #include "e2e/e2e_support.h"
 
+#include <algorithm>
+
 #include "app/ready_signal.h"
 #include "store/text_codec.h"
 
@@ -43,6 +45,60 @@ DWORD Run(const std::string& commandLine, DWORD timeoutMs) {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return code;
+}
+
+RunOutput RunReading(const std::string& commandLine, DWORD timeoutMs) {
+  RunOutput result;
+  SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
+  HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
+  if (!CreatePipe(&outRead, &outWrite, &inheritable, 0)) return result;
+  if (!CreatePipe(&errRead, &errWrite, &inheritable, 0)) {
+    CloseHandle(outRead);
+    CloseHandle(outWrite);
+    return result;
+  }
+  SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = outWrite;
+  startup.hStdError = errWrite;
+  std::wstring command = Widen(commandLine);
+  PROCESS_INFORMATION process{};
+  const bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                      nullptr, &startup, &process);
+  CloseHandle(outWrite);
+  CloseHandle(errWrite);
+  // Pipes are read while the program runs, so a full pipe never blocks it.
+  auto drain = [](HANDLE pipe, std::string& into) {
+    DWORD available = 0;
+    char buffer[4096];
+    DWORD read = 0;
+    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+           ReadFile(pipe, buffer, std::min<DWORD>(available, sizeof(buffer)), &read, nullptr) && read > 0)
+      into.append(buffer, read);
+  };
+  if (started) {
+    for (const DWORD start = GetTickCount();;) {
+      const bool ended = WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0;
+      drain(outRead, result.out);
+      drain(errRead, result.err);
+      if (ended) {
+        GetExitCodeProcess(process.hProcess, &result.code);
+        break;
+      }
+      if (GetTickCount() - start >= timeoutMs) {
+        TerminateProcess(process.hProcess, 1);
+        break;
+      }
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(outRead);
+  CloseHandle(errRead);
+  return result;
 }
 
 ProgramUnderTest::ProgramUnderTest() {

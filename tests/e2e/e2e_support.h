@@ -18,6 +18,13 @@ HWND WaitForWindow(const std::string& className, DWORD processId, DWORD timeoutM
 // Runs the command line to its end; its exit code, or STILL_ACTIVE when it did not start or end in time.
 DWORD Run(const std::string& commandLine, DWORD timeoutMs = 20000);
 
+struct RunOutput {
+  DWORD code = STILL_ACTIVE;  // as Run's result
+  std::string out, err;       // the bytes written to standard output and standard error
+};
+// Runs a console program to its end, reading what it writes.
+RunOutput RunReading(const std::string& commandLine, DWORD timeoutMs = 20000);
+
 class ProgramUnderTest {
  public:
   ProgramUnderTest();  // copies tslc.exe into a fresh program folder

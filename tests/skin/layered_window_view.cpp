@@ -1,6 +1,8 @@
 // Shows a soft-edged PNG as a layered window over a striped window, for a screenshot: the
 // edges must blend into whatever lies below. Runs until its window is closed.
+// usage: layered_window_view [PNG WIDTH HEIGHT]   (pixels; without them, a soft disc of its own)
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cmath>
@@ -48,10 +50,19 @@ class Plain : public Window {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring path = std::wstring(temp) + L"soft-disc.png";
-  std::ofstream(path.c_str(), std::ios::binary) << SoftDisc();
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::wstring path;
+  int width = 240, height = 240;
+  if (argc == 4) {
+    path = argv[1], width = _wtoi(argv[2]), height = _wtoi(argv[3]);
+  } else {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    path = std::wstring(temp) + L"soft-disc.png";
+    std::ofstream(path.c_str(), std::ios::binary) << SoftDisc();
+  }
+  LocalFree(argv);
   WindowOptions below;
   below.style = WS_POPUP | WS_VISIBLE;
   below.x = 0, below.y = 0, below.width = 480, below.height = 360;
@@ -63,7 +74,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
   stripes.Load();
   floating.Load();
   LayeredWindow layered;
-  layered.MakeTrans(Narrow(path), floating.hwnd(), 240 * 15, 240 * 15);
+  layered.MakeTrans(Narrow(path), floating.hwnd(), width * 15, height * 15);
   MSG msg;
   while (stripes.IsLoaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
