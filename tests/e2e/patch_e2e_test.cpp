@@ -84,11 +84,19 @@ TEST(PatchRun, TheRunWindowRetriesFailedGamesThroughTheAgentAndTheEngine) {
   CreateFolders(folder / "Skin\\Log");
   ASSERT_TRUE(CopyFileW(Widen(PATCH_ENGINE_EXE).c_str(), Widen(folder / "VdGp.exe").c_str(), FALSE));
   WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=0\r\n", false, false);
-  WriteTextFile(folder / "Skin\\htm\\ziriv.gpi",
+  // The descriptor as the server side packs it; the program unpacks it with vdCab.dll.
+  WriteTextFile(folder / "descriptor.gpi",
                 "[GPI_0]\r\nname=리니지\r\nin_name=lin\r\np_type=1\r\npath1=C:\\Lin\r\n"
                 "[GPI_1]\r\nname=메이플\r\nin_name=mx\r\np_type=1\r\npath1=C:\\Mx\r\n"
                 "[GPI_2]\r\nname=카트\r\nin_name=kart\r\np_type=1\r\npath1=REG/HKLM/kart\r\n",
                 false, false);
+  ASSERT_EQ(::Run("\"" TESSEL_PACK_EXE "\" descriptor \"" + (folder / "Skin\\htm\\Ziriv.dll") + "\" \"" +
+                (folder / "descriptor.gpi") + "\""),
+            0u);
+  for (const char* component : {"vdCab.dll", "VdEnc.dll"})
+    ASSERT_TRUE(CopyFileW(Widen(std::string(COMPONENTS_DIR) + "\\" + component).c_str(),
+                          Widen(folder / component).c_str(), FALSE));
+  RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "GPD", 0);
   WriteTextFile(folder / "Skin\\Log\\20240101000000.log",
                 "[lin]\r\nGName=리니지\r\nSTime=a\r\nETime=b\r\nSTATE=F\r\n"
                 "[mx]\r\nGName=메이플\r\nSTime=a\r\nETime=b\r\nSTATE=S\r\n"
@@ -144,6 +152,8 @@ TEST(PatchRun, TheRunWindowRetriesFailedGamesThroughTheAgentAndTheEngine) {
   ASSERT_EQ(Rows(retry), 1);
   EXPECT_EQ(RemoteListText(retry, 0, 0), "카트");
   EXPECT_EQ(Text(GetDlgItem(window, FrmPatchLog::cmdOK)), "패치시작");
+  EXPECT_TRUE(FileExists(folder / "Skin\\htm\\Ziriv.dll"));
+  EXPECT_FALSE(FileExists(folder / "Skin\\htm\\ziriv.gpi")) << "the plain descriptor is gone after its read";
   std::string agentLog = ReadTextFile(folder / "agent.log").value_or("");
   EXPECT_NE(agentLog.find("3 GPS"), std::string::npos) << agentLog;
 }
