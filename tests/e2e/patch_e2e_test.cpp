@@ -75,87 +75,134 @@ class Process {
  private:
   PROCESS_INFORMATION info_{};
 };
-}  // namespace
 
-TEST(PatchRun, TheRunWindowRetriesFailedGamesThroughTheAgentAndTheEngine) {
+// The program with a packed descriptor of three games and an earlier run of them (lin failed, mx
+// patched, kart stopped), the agent simulator running the stand-in engine with the given arguments,
+// and the run window opened on the earlier run, which it finds over.
+class PatchRunTest : public ::testing::Test {
+ protected:
+  void Start(const std::string& engineArguments, const std::string& scenario) {
+    CreateFolders(folder / "Skin\\htm");
+    CreateFolders(folder / "Skin\\Log");
+    ASSERT_TRUE(CopyFileW(Widen(PATCH_ENGINE_EXE).c_str(), Widen(folder / "VdGp.exe").c_str(), FALSE));
+    WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=0\r\n", false, false);
+    // The descriptor as the server side packs it; the program unpacks it with vdCab.dll.
+    WriteTextFile(folder / "descriptor.gpi",
+                  "[GPI_0]\r\nname=리니지\r\nin_name=lin\r\np_type=1\r\npath1=C:\\Lin\r\n"
+                  "[GPI_1]\r\nname=메이플\r\nin_name=mx\r\np_type=1\r\npath1=C:\\Mx\r\n"
+                  "[GPI_2]\r\nname=카트\r\nin_name=kart\r\np_type=1\r\npath1=REG/HKLM/kart\r\n",
+                  false, false);
+    ASSERT_EQ(::Run("\"" TESSEL_PACK_EXE "\" descriptor \"" + (folder / "Skin\\htm\\Ziriv.dll") + "\" \"" +
+                    (folder / "descriptor.gpi") + "\""),
+              0u);
+    for (const char* component : {"vdCab.dll", "VdEnc.dll"})
+      ASSERT_TRUE(CopyFileW(Widen(std::string(COMPONENTS_DIR) + "\\" + component).c_str(),
+                            Widen(folder / component).c_str(), FALSE));
+    RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "GPD", 0);
+    WriteTextFile(folder / "Skin\\Log\\20240101000000.log",
+                  "[lin]\r\nGName=리니지\r\nSTime=a\r\nETime=b\r\nSTATE=F\r\n"
+                  "[mx]\r\nGName=메이플\r\nSTime=a\r\nETime=b\r\nSTATE=S\r\n"
+                  "[kart]\r\nGName=카트\r\nSTime=a\r\nETime=b\r\nSTATE=C\r\n",
+                  false, false);
+    RegWriteString(HKEY_CURRENT_USER, kTesselKey, "GPLAST", "20240101000000");
+    RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "GPLoc", 0);
+    WriteTextFile(folder / "scenario.ini", scenario, false, false);
+
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(program.WaitUntilReady(20000));
+    HWND menu = WaitForWindow("frmMain", program.processId(), 0);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(agent.Start("\"" AGENT_SIM_EXE "\" --stay --log \"" + (folder / "agent.log") + "\" --engine \"" +
+                            (folder / "VdGp.exe") + "\" --engine-args \"" + engineArguments + " --scenario " +
+                            (folder / "scenario.ini") + "\""));
+    ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Vendara Agent") != nullptr; }));
+    SendCommand(menu, "GPS");  // as the agent reports a run
+    window = WaitForWindow("frmPatchLog", program.processId());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Text(Control(FrmPatchLog::lblrst)) == "패치 완료"; })) << "the old run is over";
+  }
+
+  HWND Control(int id) const { return GetDlgItem(window, id); }
+  std::string CurrentLog() const {
+    return folder / ("Skin\\Log\\" + RegReadString(HKEY_CURRENT_USER, kTesselKey, "GPLAST") + ".log");
+  }
+  // Ticks every failed or stopped game and retries them; true once the window follows the new run.
+  bool Retry() {
+    SendMessageW(Control(FrmPatchLog::cmdAll), BM_CLICK, 0, 0);
+    PostMessageW(Control(FrmPatchLog::cmdOK), BM_CLICK, 0, 0);
+    return WaitUntil([&] {
+      window = FindWindowW(L"frmPatchLog", nullptr);
+      return RegReadString(HKEY_CURRENT_USER, kTesselKey, "GPLAST") != "20240101000000" && window &&
+             Rows(Control(FrmPatchLog::lvwLst)) == 2;
+    });
+  }
+
   ProgramUnderTest program;
   const TempFolder& folder = program.folder();
-  CreateFolders(folder / "Skin\\htm");
-  CreateFolders(folder / "Skin\\Log");
-  ASSERT_TRUE(CopyFileW(Widen(PATCH_ENGINE_EXE).c_str(), Widen(folder / "VdGp.exe").c_str(), FALSE));
-  WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=0\r\n", false, false);
-  // The descriptor as the server side packs it; the program unpacks it with vdCab.dll.
-  WriteTextFile(folder / "descriptor.gpi",
-                "[GPI_0]\r\nname=리니지\r\nin_name=lin\r\np_type=1\r\npath1=C:\\Lin\r\n"
-                "[GPI_1]\r\nname=메이플\r\nin_name=mx\r\np_type=1\r\npath1=C:\\Mx\r\n"
-                "[GPI_2]\r\nname=카트\r\nin_name=kart\r\np_type=1\r\npath1=REG/HKLM/kart\r\n",
-                false, false);
-  ASSERT_EQ(::Run("\"" TESSEL_PACK_EXE "\" descriptor \"" + (folder / "Skin\\htm\\Ziriv.dll") + "\" \"" +
-                (folder / "descriptor.gpi") + "\""),
-            0u);
-  for (const char* component : {"vdCab.dll", "VdEnc.dll"})
-    ASSERT_TRUE(CopyFileW(Widen(std::string(COMPONENTS_DIR) + "\\" + component).c_str(),
-                          Widen(folder / component).c_str(), FALSE));
-  RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "GPD", 0);
-  WriteTextFile(folder / "Skin\\Log\\20240101000000.log",
-                "[lin]\r\nGName=리니지\r\nSTime=a\r\nETime=b\r\nSTATE=F\r\n"
-                "[mx]\r\nGName=메이플\r\nSTime=a\r\nETime=b\r\nSTATE=S\r\n"
-                "[kart]\r\nGName=카트\r\nSTime=a\r\nETime=b\r\nSTATE=C\r\n",
-                false, false);
-  RegWriteString(HKEY_CURRENT_USER, kTesselKey, "GPLAST", "20240101000000");
-  RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "GPLoc", 0);
-  WriteTextFile(folder / "scenario.ini", "[lin]\r\nSTATE=S\r\n[kart]\r\nSTATE=F\r\nhalf=1\r\n", false, false);
-
-  ASSERT_TRUE(program.Start());
-  ASSERT_TRUE(program.WaitUntilReady(20000));
-  HWND menu = WaitForWindow("frmMain", program.processId(), 0);
-  ASSERT_NE(menu, nullptr);
   Process agent;
-  ASSERT_TRUE(agent.Start("\"" AGENT_SIM_EXE "\" --stay --log \"" + (folder / "agent.log") + "\" --engine \"" +
-                          (folder / "VdGp.exe") + "\" --engine-args \"--pace 300 --scenario " +
-                          (folder / "scenario.ini") + "\""));
-  ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Vendara Agent") != nullptr; }));
+  HWND window = nullptr;
+};
+}  // namespace
 
-  SendCommand(menu, "GPS");  // as the agent reports a run
-  HWND window = WaitForWindow("frmPatchLog", program.processId());
-  ASSERT_NE(window, nullptr);
-  HWND games = GetDlgItem(window, FrmPatchLog::lvwLst), retry = GetDlgItem(window, FrmPatchLog::lvwLst1);
-  HWND result = GetDlgItem(window, FrmPatchLog::lblrst);
-  ASSERT_TRUE(WaitUntil([&] { return Text(result) == "패치 완료"; })) << "the old run is over";
+TEST_F(PatchRunTest, TheRunWindowRetriesFailedGamesThroughTheAgentAndTheEngine) {
+  Start("--pace 300", "[lin]\r\nSTATE=S\r\n[kart]\r\nSTATE=F\r\nhalf=1\r\n");
+  HWND games = Control(FrmPatchLog::lvwLst), retry = Control(FrmPatchLog::lvwLst1);
   EXPECT_EQ(RemoteListText(games, 0, 1), "실패");
   EXPECT_EQ(RemoteListText(games, 1, 1), "성공");
   EXPECT_EQ(RemoteListText(games, 2, 1), "패치중지함");
   ASSERT_EQ(Rows(retry), 2);
 
-  SendMessageW(GetDlgItem(window, FrmPatchLog::cmdAll), BM_CLICK, 0, 0);
-  PostMessageW(GetDlgItem(window, FrmPatchLog::cmdOK), BM_CLICK, 0, 0);
-
   // The agent starts the engine and answers "GPS": the window follows the new run.
-  ASSERT_TRUE(WaitUntil([&] {
-    return RegReadString(HKEY_CURRENT_USER, kTesselKey, "GPLAST") != "20240101000000";
-  }));
-  std::string log = folder / ("Skin\\Log\\" + RegReadString(HKEY_CURRENT_USER, kTesselKey, "GPLAST") + ".log");
-  ASSERT_TRUE(WaitUntil([&] {
-    window = FindWindowW(L"frmPatchLog", nullptr);
-    return window && Rows(GetDlgItem(window, FrmPatchLog::lvwLst)) == 2;
-  }));
-  result = GetDlgItem(window, FrmPatchLog::lblrst);
+  ASSERT_TRUE(Retry());
+  std::string log = CurrentLog();
+  HWND result = Control(FrmPatchLog::lblrst);
   ASSERT_TRUE(WaitUntil([&] { return Text(result) == "패치 완료"; }, 30000)) << "the retry runs to its end";
   EXPECT_EQ(ProfileValue(log, "lin", "STATE"), "S");
   EXPECT_EQ(ProfileValue(log, "kart", "STATE"), "F");
   EXPECT_EQ(ProfileValue(log, "mx", "STATE"), "") << "only the failed and stopped games ran";
-  games = GetDlgItem(window, FrmPatchLog::lvwLst);
-  retry = GetDlgItem(window, FrmPatchLog::lvwLst1);
+  games = Control(FrmPatchLog::lvwLst);
+  retry = Control(FrmPatchLog::lvwLst1);
   EXPECT_EQ(RemoteListText(games, 0, 0), "리니지");
   EXPECT_EQ(RemoteListText(games, 0, 1), "성공");
   EXPECT_EQ(RemoteListText(games, 1, 1), "실패");
   ASSERT_EQ(Rows(retry), 1);
   EXPECT_EQ(RemoteListText(retry, 0, 0), "카트");
-  EXPECT_EQ(Text(GetDlgItem(window, FrmPatchLog::cmdOK)), "패치시작");
+  EXPECT_EQ(Text(Control(FrmPatchLog::cmdOK)), "패치시작");
   EXPECT_TRUE(FileExists(folder / "Skin\\htm\\Ziriv.dll"));
   EXPECT_FALSE(FileExists(folder / "Skin\\htm\\ziriv.gpi")) << "the plain descriptor is gone after its read";
   std::string agentLog = ReadTextFile(folder / "agent.log").value_or("");
   EXPECT_NE(agentLog.find("3 GPS"), std::string::npos) << agentLog;
+}
+
+TEST_F(PatchRunTest, AStoppedEngineMarksTheRestStoppedAndACrashedOneLeavesTheRunOpen) {
+  Start("--pace 4000", "");
+  ASSERT_TRUE(Retry());
+  ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"VdGp") != nullptr; }));
+  ASSERT_EQ(Text(Control(FrmPatchLog::cmdOK)), "패치중지");
+  PostMessageW(Control(FrmPatchLog::cmdOK), BM_CLICK, 0, 0);  // GPC: the agent closes the engine's window
+  ASSERT_TRUE(WaitUntil([&] { return Text(Control(FrmPatchLog::lblrst)) == "패치 완료"; }));
+  EXPECT_EQ(ProfileValue(CurrentLog(), "lin", "STATE"), "C");
+  EXPECT_EQ(ProfileValue(CurrentLog(), "kart", "STATE"), "C");
+  HWND retry = Control(FrmPatchLog::lvwLst1);
+  ASSERT_EQ(Rows(retry), 2);
+  EXPECT_EQ(RemoteListText(Control(FrmPatchLog::lvwLst), 1, 1), "패치중지함");
+
+  // The engine dies once the second game has begun: the run never counts as over.
+  WriteTextFile(folder / "scenario.ini", "[kart]\r\ncrash=1\r\n", false, false);
+  std::string stopped = RegReadString(HKEY_CURRENT_USER, kTesselKey, "GPLAST");
+  Sleep(1100);  // a new run stamp
+  SendMessageW(Control(FrmPatchLog::cmdAll), BM_CLICK, 0, 0);
+  PostMessageW(Control(FrmPatchLog::cmdOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return RegReadString(HKEY_CURRENT_USER, kTesselKey, "GPLAST") != stopped; }));
+  ASSERT_TRUE(WaitUntil([&] { return ProfileValue(CurrentLog(), "kart", "STime") != ""; }, 20000));
+  ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"VdGp") == nullptr; }));
+  window = FindWindowW(L"frmPatchLog", nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return RemoteListText(Control(FrmPatchLog::lvwLst), 1, 1) == "진행중"; }));
+  Sleep(3500);  // two more steps of the window
+  EXPECT_EQ(ProfileValue(CurrentLog(), "lin", "STATE"), "S");
+  EXPECT_EQ(RemoteListText(Control(FrmPatchLog::lvwLst), 1, 1), "진행중");
+  EXPECT_NE(Text(Control(FrmPatchLog::lblrst)), "패치 완료");
+  EXPECT_FALSE(IsWindowEnabled(Control(FrmPatchLog::cmdClose)));
 }
 
 TEST(PatchEngine, AnswersTheInstallScanWithTheGamesFound) {
