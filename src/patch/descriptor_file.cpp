@@ -1,5 +1,6 @@
 #include "patch/descriptor_file.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -78,6 +79,10 @@ bool IsAutomaticPathSpec(std::string_view path1Spec) {
 
 std::vector<PatchDescriptor> ParseDescriptors(std::string_view text) {
   std::vector<PatchDescriptor> records(1);
+  // Moving a record is dear (forty texts): room for every section at once.
+  size_t sections = 0;
+  for (size_t at = text.find('['); at != std::string_view::npos; at = text.find('[', at + 1)) ++sections;
+  records.reserve(std::min(sections, kMaxPatchGames) + 1);
   bool full = false, sawPath2 = false;
   // A game with an automatic path and no second path shows the automatic word for both.
   auto finish = [&] {
