@@ -17,8 +17,8 @@ std::optional<std::string> DecodeAgentRecord(const COPYDATASTRUCT* record) {
 void HandleAgentMessage(const COPYDATASTRUCT* record) {
   if (!record) return;
   if (record->dwData == kAgentSettingsText) {
-    auto text = DecodeAgentRecord(record);
-    if (text && TheAgentReceivers().settingsText) TheAgentReceivers().settingsText(*text);
+    const auto& receiver = TheAgentReceivers().settingsText;
+    if (auto text = DecodeAgentRecord(record); text && receiver) receiver(*text);
     return;
   }
   if (record->dwData != kAgentCommand) return;

@@ -69,7 +69,6 @@ void RunInstallScan() {
   engine.road = LaunchRequest::Road::Direct;
   engine.file = "\"" + JoinPath(folder, "VdGp.exe") + "\" -isinstall2";
   engine.folder = folder;
-  engine.waitMs = kInstallScanWaitMs;
-  Launch(engine);
+  RunToCompletion(engine);
   ReadInstallScan(JoinPath(folder, "gpstate.ini"));
 }

@@ -19,9 +19,8 @@ void WriteInstallScanRequest(const std::string& folder);
 // rebuilt in one step), the 설치된 게임목록 group; then removes the answer, sets dwGSH and lays the
 // module settings over the table again.
 void ReadInstallScan(const std::string& file);
-// The longest wait for the engine's scan; window messages keep running meanwhile.
-inline constexpr unsigned kInstallScanWaitMs = 5 * 60 * 1000;
-// The whole scan: request, the engine run with -isinstall2 (waited for), answer.
+// The whole scan: request, the engine run with -isinstall2 (waited for while window messages
+// run), answer.
 void RunInstallScan();
 
 // The registry key of the install paths the scan found, one string value per game.

@@ -1,9 +1,9 @@
 #include "patch/module_settings_save.h"
 
-#include "patch/patch_components.h"
 #include "patch/patch_data.h"
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/cipher.h"
 #include "store/ini.h"
 #include "store/text_util.h"
 #include "ui/message_box.h"
@@ -41,7 +41,7 @@ bool SaveModuleSetting(size_t index, const ModuleSettingEdit& edit) {
     return false;
   }
   game.id = edit.id;
-  game.pwd = EncipherPassword(edit.password);
+  game.pwd = edit.password.empty() ? std::string() : EncipherText(edit.password);
   game.path1 = automatic ? std::string(kAutomaticPath) : edit.path1;
   game.path2 = automatic ? std::string(kAutomaticPath) : edit.path2;
   game.lsize = edit.lsize;

@@ -4,12 +4,12 @@
 
 #include "patch/descriptor_file.h"
 #include "patch/module_setting_rules.h"
-#include "patch/patch_components.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
+#include "upkeep/program_archives.h"
 
 namespace {
 std::string SkinFile(const char* name) { return JoinPath(JoinPath(TheApp().ProgramFolder, "Skin"), name); }
@@ -71,7 +71,7 @@ void LoadPatchData() {
   DWORD gpd = RegReadDword(HKEY_CURRENT_USER, kTesselKey, "GPD");
   LoadModuleSettings();
   if (Patch().DescriptorCount() > 0 && gpd >= 2) return ApplyAllModuleSettings();
-  UnpackDescriptorArchive();
+  ExtractArchive('P');
   LoadPatchDescriptors();
 }
 

@@ -2,15 +2,15 @@
 
 #include <windows.h>
 
-#include "patch/patch_components.h"
 #include "state/app_state.h"
+#include "store/cipher.h"
 
 namespace {
 constexpr int kWidths[kPatchListColumns] = {150, 170, 70, 80, 50, 0, 0, 150, 0, 0};
 
 size_t PasswordLength(const PatchDescriptor& game) {
   if (game.accountFlag != '1' || game.pwd.empty()) return 0;
-  std::string plain = DecipherPassword(game.pwd);
+  std::string plain = DecipherText(game.pwd);
   // Characters, not bytes: a Korean character is one star.
   return static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, plain.data(), static_cast<int>(plain.size()), nullptr, 0));
 }

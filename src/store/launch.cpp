@@ -12,16 +12,6 @@ LaunchObserver& Observer() {
   return observer;
 }
 
-// Lets messages run until the process ends or the time is up.
-void WaitForEnd(HANDLE process, unsigned waitMs) {
-  ULONGLONG until = GetTickCount64() + waitMs;
-  for (ULONGLONG now; (now = GetTickCount64()) < until;) {
-    DWORD left = static_cast<DWORD>(until - now);
-    if (MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT) != WAIT_OBJECT_0 + 1) return;
-    DoEvents();
-  }
-}
-
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 bool ShellStart(const LaunchRequest& request) {
@@ -32,7 +22,8 @@ bool ShellStart(const LaunchRequest& request) {
   return result > 32;
 }
 
-bool CreateStart(const LaunchRequest& request) {
+// The started process's handle (the caller closes it), or null.
+HANDLE CreateStarted(const LaunchRequest& request) {
   std::wstring commandLine = Widen(request.file), folder = Widen(request.folder);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
@@ -41,17 +32,32 @@ bool CreateStart(const LaunchRequest& request) {
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, OrNull(folder),
                       &startup, &process))
-    return false;
+    return nullptr;
   CloseHandle(process.hThread);
-  if (request.waitMs) WaitForEnd(process.hProcess, request.waitMs);
-  CloseHandle(process.hProcess);
-  return true;
+  return process.hProcess;
+}
+
+bool CreateStart(const LaunchRequest& request) {
+  HANDLE process = CreateStarted(request);
+  if (process) CloseHandle(process);
+  return process != nullptr;
 }
 }  // namespace
 
 bool Launch(const LaunchRequest& request) {
   if (Observer()) return Observer()(request);
   return request.road == LaunchRequest::Road::Shell ? ShellStart(request) : CreateStart(request);
+}
+
+std::optional<unsigned long> RunToCompletion(const LaunchRequest& request) {
+  if (Observer()) return Observer()(request) ? std::optional<unsigned long>(0) : std::nullopt;
+  HANDLE process = CreateStarted(request);
+  if (!process) return std::nullopt;
+  WaitForObjectPumping(process);
+  DWORD code = 0;
+  bool known = GetExitCodeProcess(process, &code);
+  CloseHandle(process);
+  return known ? std::optional<unsigned long>(code) : std::nullopt;
 }
 
 bool ShellOpen(const std::string& file, const std::string& arguments, const std::string& folder) {

@@ -1,6 +1,7 @@
 #pragma once
 // Every program the client starts goes through here, so tests can see what was started.
 #include <functional>
+#include <optional>
 #include <string>
 
 struct LaunchRequest {
@@ -11,15 +12,16 @@ struct LaunchRequest {
   std::string folder;      // working folder, "" for the caller's
   std::string verb = "open";
   int show = 1;            // SW_SHOWNORMAL
-  // Direct only: waits up to this many milliseconds for the program to end, letting window
-  // messages run meanwhile; 0 does not wait.
-  unsigned waitMs = 0;
 };
 
 // Starts it; true when the system accepted the request.
 bool Launch(const LaunchRequest& request);
 // The shell's "open", shown normally.
 bool ShellOpen(const std::string& file, const std::string& arguments = {}, const std::string& folder = {});
+
+// Starts the command line (the Direct road) and waits for its end while window messages run; its
+// exit code, or nothing when it could not start. Under an observer, its answer true reads as 0.
+std::optional<unsigned long> RunToCompletion(const LaunchRequest& request);
 
 // Tests: when set, the observer is asked instead of the system and its answer is returned.
 using LaunchObserver = std::function<bool(const LaunchRequest&)>;

@@ -3,16 +3,23 @@
 #include <commctrl.h>
 
 #include "store/text_codec.h"
+#include "ui/list_view.h"
 
 bool ReportList::Create(HWND parent, int id, const RECT& area, DWORD extendedStyle) {
-  hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL,
-                          area.left, area.top, area.right - area.left, area.bottom - area.top, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) return false;
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  ListView_SetExtendedListViewStyle(hwnd_, extendedStyle | LVS_EX_DOUBLEBUFFER);
+  HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL,
+                              area.left, area.top, area.right - area.left, area.bottom - area.top, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!list) return false;
+  SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  Attach(list, extendedStyle);
   return true;
+}
+
+void ReportList::Attach(HWND list, DWORD extendedStyle) {
+  hwnd_ = list;
+  columns_ = Header_GetItemCount(ListView_GetHeader(list));
+  ListView_SetExtendedListViewStyle(hwnd_, extendedStyle | LVS_EX_DOUBLEBUFFER);
 }
 
 void ReportList::AddColumn(const std::string& header, int width) {
@@ -24,7 +31,7 @@ void ReportList::AddColumn(const std::string& header, int width) {
   ListView_InsertColumn(hwnd_, columns_++, &column);
 }
 
-void ReportList::Clear() { ListView_DeleteAllItems(hwnd_); }
+void ReportList::Clear() { ClearRows(hwnd_); }
 
 int ReportList::AddRow(const std::string& text, LPARAM data) {
   std::wstring wide = Widen(text);
@@ -44,15 +51,7 @@ void ReportList::SetText(int row, int column, const std::string& text) {
   SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-std::string ReportList::Text(int row, int column) const {
-  wchar_t buffer[1024] = {};
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = buffer;
-  item.cchTextMax = 1024;
-  SendMessageW(hwnd_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return Narrow(buffer);
-}
+std::string ReportList::Text(int row, int column) const { return CellText(hwnd_, row, column); }
 
 LPARAM ReportList::Data(int row) const {
   LVITEMW item{};
@@ -62,7 +61,7 @@ LPARAM ReportList::Data(int row) const {
   return item.lParam;
 }
 
-int ReportList::Count() const { return ListView_GetItemCount(hwnd_); }
+int ReportList::Count() const { return RowCount(hwnd_); }
 
 bool ReportList::Checked(int row) const { return ListView_GetCheckState(hwnd_, row) != 0; }
 
@@ -74,7 +73,7 @@ void ReportList::CheckAll(bool checked) {
 
 void ReportList::SelectRow(int row) {
   ListView_EnsureVisible(hwnd_, row, FALSE);
-  ListView_SetItemState(hwnd_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ::SelectRow(hwnd_, row);
 }
 
-int ReportList::SelectedRow() const { return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED); }
+int ReportList::SelectedRow() const { return ::SelectedRow(hwnd_); }

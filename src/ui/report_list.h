@@ -1,6 +1,6 @@
 #pragma once
-// A list view in report mode as the owner's windows use it: columns of text, optional check
-// boxes, grid lines and whole-row selection, and a number kept with every row.
+// A list view in report mode with what the patch windows need beyond ui/list_view.h: optional
+// check boxes, a number kept with every row, columns added in pixels and texts set cell by cell.
 #include <windows.h>
 
 #include <string>
@@ -9,6 +9,8 @@ class ReportList {
  public:
   // extendedStyle: LVS_EX_* (grid lines, check boxes, full-row select ...).
   bool Create(HWND parent, int id, const RECT& area, DWORD extendedStyle);
+  // Takes over a list view made elsewhere (a control table's).
+  void Attach(HWND list, DWORD extendedStyle);
   HWND hwnd() const { return hwnd_; }
 
   void AddColumn(const std::string& header, int width);

@@ -27,7 +27,7 @@ RunOutput RunReading(const std::string& commandLine, DWORD timeoutMs = 20000);
 
 class ProgramUnderTest {
  public:
-  ProgramUnderTest();  // copies tslc.exe into a fresh program folder
+  ProgramUnderTest();  // copies tslc.exe and its components into a fresh program folder
   ~ProgramUnderTest();  // ends the process if it still runs
 
   const TempFolder& folder() const { return folder_; }

@@ -125,7 +125,7 @@ TEST_F(PatchDataTest, TheInstallScanRunsTheEngineInItsFolder) {
   RunInstallScan();
   ASSERT_EQ(launches.started.size(), 1u);
   EXPECT_EQ(launches.started[0].file, "\"" + Path("VdGp.exe") + "\" -isinstall2");
-  EXPECT_GT(launches.started[0].waitMs, 0u);
+  EXPECT_EQ(launches.started[0].road, LaunchRequest::Road::Direct);
   EXPECT_EQ(RegReadDword(HKEY_LOCAL_MACHINE, kEngineStateKey, "dwState", 9), 0u);
   EXPECT_EQ(Text("Ziriv.gpi").substr(0, 36), "[GPI_0]\r\nin_name=LIN\r\npath1=C:\\Linea");
 }
