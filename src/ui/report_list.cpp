@@ -77,3 +77,9 @@ void ReportList::SelectRow(int row) {
 }
 
 int ReportList::SelectedRow() const { return ::SelectedRow(hwnd_); }
+
+void ReportList::ClearColumns() {
+  while (ListView_DeleteColumn(hwnd_, 0)) {
+  }
+  columns_ = 0;
+}

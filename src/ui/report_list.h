@@ -14,6 +14,7 @@ class ReportList {
   HWND hwnd() const { return hwnd_; }
 
   void AddColumn(const std::string& header, int width);
+  void ClearColumns();
   void Clear();
   // The new row's index.
   int AddRow(const std::string& text, LPARAM data = 0);
