@@ -170,6 +170,8 @@ PatchColumns PatchPanel::Columns() const {
 }
 
 void PatchPanel::Prepare() {
+  // The sync panel lists what is loaded; only the patch panel asks the agent for a fresh archive.
+  if (syncMode_) return LoadPanelData();
   AskForDescriptorArchive();
   UnloadFormByName("frmPatchLog");
   waitCount_ = 1;
@@ -192,7 +194,8 @@ void PatchPanel::LoadPanelData() {
   LoadPatchData();
   FillGroups();
   frame.Enable("cmdPinfo", true);
-  if (RegReadDword(HKEY_CURRENT_USER, kTesselKey, "dwGSH") == 0 && !syncMode_) cmdinst_Click();
+  if (syncMode_) return;
+  if (RegReadDword(HKEY_CURRENT_USER, kTesselKey, "dwGSH") == 0) cmdinst_Click();
   QueryInspectionList();
 }
 

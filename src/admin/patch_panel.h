@@ -16,7 +16,8 @@ class PatchPanel : public EnvPanel {
 
   explicit PatchPanel(bool syncMode) : EnvPanel(syncMode ? "pnlSync" : "pnlPatch"), syncMode_(syncMode) {}
 
-  // OpenPatchPanel: asks the agent for a fresh archive and loads once it is there.
+  // OpenPatchPanel: asks the agent for a fresh archive and loads once it is there (the sync panel
+  // loads at once).
   void Prepare() override;
   // SyncSvrLst: the sync servers the agent sends.
   void OnSettingsText(const std::string& text) override;

@@ -49,7 +49,7 @@ class PatchPanelTest : public AdminTest {
     TheFrmEnv().cmdTBtn_Click(tab);
     auto& panel = *static_cast<PatchPanel*>(TheFrmEnv().Panel(tab));
     RegWriteDword(HKEY_CURRENT_USER, kTesselKey, "GPD", 1);
-    Tick(panel);
+    if (!panel.SyncMode()) Tick(panel);
     return panel;
   }
   static void Tick(PatchPanel& panel) { SendMessageW(panel.hwnd(), WM_TIMER, PatchPanel::kTimer1, 0); }
