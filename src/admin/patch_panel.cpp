@@ -30,9 +30,9 @@ constexpr const char* kLimits[] = {"제한안함", "10", "20", "30", "60", "90",
 constexpr const char* kSyncOptions[] = {"전체 동기화", "파일만", "레지스트리만"};
 constexpr int kFirstDayBox = 2, kLastDayBox = 6;
 
-const std::vector<ControlSpec>& Table() {
-  static const std::vector<ControlSpec> table = [] {
-    constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
+// The rows with ids from 100; each panel moves them to ids of its own.
+std::vector<ControlSpec> Rows() {
+  constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
     constexpr DWORD kBox = ES_AUTOHSCROLL;
     constexpr DWORD kDrop = CBS_DROPDOWNLIST | WS_VSCROLL;
     constexpr DWORD kButton = BS_PUSHBUTTON;
@@ -92,9 +92,18 @@ const std::vector<ControlSpec>& Table() {
     for (int i = 0; i < 3; ++i)
       rows.push_back({Indexed("OptSync", i), 163 + i, WC_BUTTONW, BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0),
                       {5820, 4080 + i * 300, 3300, 300}, kSyncOptions[i], {}, Anchor::Right});
+  return rows;
+}
+
+// Ids 400 and up on the patch panel, 800 and up on the sync panel: unique in the settings window.
+const std::vector<ControlSpec>& Table(bool syncMode) {
+  static const auto table = [](int base) {
+    std::vector<ControlSpec> rows = Rows();
+    for (ControlSpec& row : rows) row.id += base - 100;
     return rows;
-  }();
-  return table;
+  };
+  static const std::vector<ControlSpec> patch = table(400), sync = table(800);
+  return syncMode ? sync : patch;
 }
 
 constexpr const char* kPatchOnly[] = {"fraDay", "ChkTest", "cmdToDay", "cmdTodayS", "cmdinst", "cmdStart",
@@ -107,7 +116,7 @@ void AddItem(HWND box, const std::string& text, UINT message = CB_ADDSTRING) {
 }  // namespace
 
 void PatchPanel::OnLoad() {
-  CreateControls(Table(), extraWidth());
+  CreateControls(Table(syncMode_), extraWidth());
   const Controls& c = controls();
   list_.Attach(c["lvwGPLst"], LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
   CreatePatchListColumns(list_, Columns());
