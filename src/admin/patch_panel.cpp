@@ -68,18 +68,18 @@ std::vector<ControlSpec> Rows() {
         {"lblReplace", 129, WC_STATICW, kLabel, {2200, 5280, 700, 330}, "바꾸기"},
         {"txtReplace", 130, WC_EDITW, kBox, {2900, 5280, 1300, 330}},
         {"cmdRok", 131, WC_BUTTONW, kButton, {4280, 5265, 1150, 360}, "경로 바꾸기"},
-        {"fraDay", 140, WC_BUTTONW, BS_GROUPBOX, {5700, 3450, 3600, 1290}, "게임 선택", {}, Anchor::Right},
-        {"ChkTest", 146, WC_BUTTONW, BS_AUTOCHECKBOX, {7560, 4380, 1700, 300}, "점검 게임 제외", {}, Anchor::Right},
-        {"cmdToDay", 150, WC_BUTTONW, kButton, {5700, 4830, 1150, 390}, "패치 조회", {}, Anchor::Right},
-        {"cmdTodayS", 151, WC_BUTTONW, kButton, {6900, 4830, 1150, 390}, "오늘 패치", {}, Anchor::Right},
-        {"cmdinst", 152, WC_BUTTONW, kButton, {8100, 4830, 1200, 390}, "설치 검색", {}, Anchor::Right},
-        {"cmdDefault", 153, WC_BUTTONW, kButton, {5700, 5280, 1150, 420}, "기본 경로", {}, Anchor::Right},
-        {"cmdGPLog", 154, WC_BUTTONW, kButton, {6900, 5280, 1150, 420}, "패치 기록", {}, Anchor::Right},
-        {"cmdStart", 155, WC_BUTTONW, kButton, {8100, 5280, 1200, 420}, "패치 시작", {}, Anchor::Right},
-        {"fraSync", 160, WC_BUTTONW, BS_GROUPBOX, {5700, 3450, 3600, 1290}, "게임 동기화", {}, Anchor::Right},
+        {"fraDay", 140, WC_BUTTONW, BS_GROUPBOX, {5700, 3450, 3600, 1530}, "게임 선택", {}, Anchor::Right},
+        {"ChkTest", 146, WC_BUTTONW, BS_AUTOCHECKBOX, {7800, 3690, 1440, 300}, "점검 게임 제외", {}, Anchor::Right},
+        {"cmdToDay", 150, WC_BUTTONW, kButton, {5700, 5040, 1150, 390}, "패치 조회", {}, Anchor::Right},
+        {"cmdTodayS", 151, WC_BUTTONW, kButton, {6900, 5040, 1150, 390}, "오늘 패치", {}, Anchor::Right},
+        {"cmdinst", 152, WC_BUTTONW, kButton, {8100, 5040, 1200, 390}, "설치 검색", {}, Anchor::Right},
+        {"cmdDefault", 153, WC_BUTTONW, kButton, {5700, 5490, 1150, 420}, "기본 경로", {}, Anchor::Right},
+        {"cmdGPLog", 154, WC_BUTTONW, kButton, {6900, 5490, 1150, 420}, "패치 기록", {}, Anchor::Right},
+        {"cmdStart", 155, WC_BUTTONW, kButton, {8100, 5490, 1200, 420}, "패치 시작", {}, Anchor::Right},
+        {"fraSync", 160, WC_BUTTONW, BS_GROUPBOX, {5700, 3450, 3600, 1530}, "게임 동기화", {}, Anchor::Right},
         {"lblSync", 161, WC_STATICW, kLabel, {5820, 3720, 900, 330}, "Sync서버", {}, Anchor::Right},
         {"lstSync", 162, WC_COMBOBOXW, kDrop, {6720, 3705, 1400, 3000}, {}, {}, Anchor::Right},
-        {"cmdSync", 166, WC_BUTTONW, kButton, {8100, 5280, 1200, 420}, "게임 Sync", {}, Anchor::Right},
+        {"cmdSync", 166, WC_BUTTONW, kButton, {8100, 5490, 1200, 420}, "게임 Sync", {}, Anchor::Right},
         {"List1", 170, WC_LISTBOXW, LBS_NOTIFY | WS_VSCROLL | WS_BORDER, {2220, 3390, 2460, 1500}},
         {"pica", 171, WC_STATICW, SS_CENTER | SS_CENTERIMAGE | WS_BORDER, {2400, 1200, 4500, 900},
          "설치 된 게임을 검색 중입니다...", {}, Anchor::Stretch},
@@ -87,7 +87,7 @@ std::vector<ControlSpec> Rows() {
     for (int day = kFirstDayBox; day <= kLastDayBox; ++day) {
       int slot = day - kFirstDayBox;
       rows.push_back({Indexed("chkDate", day), 140 + day, WC_BUTTONW, BS_AUTOCHECKBOX,
-                      {5820 + (slot % 2) * 1740, 3720 + (slot / 2) * 330, 1700, 300}, {}, {}, Anchor::Right});
+                      {5820, 3690 + slot * 240, 1950, 240}, {}, {}, Anchor::Right});
     }
     for (int i = 0; i < 3; ++i)
       rows.push_back({Indexed("OptSync", i), 163 + i, WC_BUTTONW, BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0),
