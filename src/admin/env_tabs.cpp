@@ -2,6 +2,7 @@
 
 #include "admin/cd_key_panel.h"
 #include "admin/ip_table_panel.h"
+#include "admin/patch_panel.h"
 
 namespace {
 template <class Panel>
@@ -20,9 +21,9 @@ const std::vector<EnvTab>& EnvTabs() {
       {"시작프로그램", false, nullptr, Empty("pnlStartProgram")},
       {"바탕화면", false, nullptr, Empty("pnlDesktop")},
       {"아이콘 관리", false, nullptr, Empty("pnlIcons")},
-      {"게임패치", false, nullptr, Empty("pnlPatch")},
+      {"게임패치", false, nullptr, [] { return std::make_unique<PatchPanel>(false); }},
       {"시디키/복구", false, nullptr, Make<CdKeyPanel>()},
-      {"게임 동기화", true, "PS", Empty("pnlSync")},
+      {"게임 동기화", true, "PS", [] { return std::make_unique<PatchPanel>(true); }},
       {"폴더 미러링", true, nullptr, nullptr},
       {"게임 실행기", false, nullptr, Empty("pnlLauncher")},
   };

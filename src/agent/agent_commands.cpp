@@ -164,7 +164,7 @@ const std::map<std::string, std::function<void()>>& Commands() {
       {"GPS", [] {
          UnloadFormByName("frmPatchLog");
          HidePopups();
-         // The patch run window lands with patching; until then there is nothing to show again.
+         Receiver(&AgentReceivers::showPatchRun)();
        }},
       {"RT", RestoreMenu},
       {"FR", ReadStartMode},

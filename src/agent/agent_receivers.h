@@ -8,6 +8,7 @@ struct AgentReceivers {
   std::function<void()> switchLayout;       // "J2": the owner changed the layout or the pinning switch
   std::function<void()> changeIp;           // "IPC": take the address ipc.ini assigns to this PC
   std::function<void()> readRecoveryState;  // "NO": the recovery module's state for the tray tip
+  std::function<void()> showPatchRun;       // "GPS": the engine started; follow the new run
   // "IPS", "GF": the settings window reloads what the agent rewrote, when it is open and visible.
   std::function<void(const std::string& command)> settingsCommand;
   // Class 10: a text for the settings window's server list, when it is open and visible.

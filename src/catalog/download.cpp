@@ -81,8 +81,10 @@ bool DownloadUrl(const std::string& url, const std::string& destination) {
   return false;
 }
 
-std::string UpdateHost() {
-  std::string host = Trim(RemoveNuls(RegReadString(HKEY_CURRENT_USER, kTesselKey, "UpdateHost")));
+std::string UpdateHost() { return HostSetting("UpdateHost"); }
+
+std::string HostSetting(const std::string& valueName) {
+  std::string host = Trim(RemoveNuls(RegReadString(HKEY_CURRENT_USER, kTesselKey, valueName)));
   while (EndsWith(host, "/")) host.pop_back();
   if (!host.empty() && host.find("://") == std::string::npos) host = "http://" + host;
   return host;

@@ -7,6 +7,11 @@
 // when the caller downloads to a file of its own (as every caller here does).
 bool DownloadUrl(const std::string& url, const std::string& destination);
 
+// A web server configured per PC as a string value under HKCU\SOFTWARE\Orbix\Tessel, as
+// "scheme://host:port" without a trailing slash ("http://" added when no scheme is given); "" when
+// the value is missing or blank.
+std::string HostSetting(const std::string& valueName);
+
 // The product service's update web server: value UpdateHost under HKCU\SOFTWARE\Orbix\Tessel,
 // e.g. "http://update.example.com" or "update.example.com:8080". "" when none is configured.
 std::string UpdateHost();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "state/catalog_records.h"
+#include "state/patch_records.h"
 #include "store/client_settings.h"
 
 // One program that Windows starts at logon.
@@ -51,6 +52,7 @@ struct App {
   std::vector<GameLauncherEntry> GameLaunchers{1};
   std::set<std::string> ListedTitles;  // upper-cased titles already in the open menu list
   std::vector<StartupEntry> MachineStartup, UserStartup;
+  PatchState Patch;
 };
 
 App& TheApp();

@@ -105,13 +105,13 @@ bool WriteTextFile(const std::string& path, std::string_view text, bool append, 
   return append ? AppendBytes(path, bytes) : ReplaceFileBytes(path, bytes);
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
+std::optional<std::string> ReadFileBytes(const std::string& path, long long maxBytes) {
   if (path.empty()) return std::nullopt;
   FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) return std::nullopt;
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.h, &size) || size.QuadPart > (1LL << 30)) return std::nullopt;
+  if (!GetFileSizeEx(file.h, &size) || size.QuadPart > maxBytes) return std::nullopt;
   std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
   DWORD read = 0;
   if (!bytes.empty() && !ReadFile(file.h, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))

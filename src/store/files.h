@@ -24,8 +24,8 @@ bool AppendLines(const std::string& path, std::string_view text);
 // durable: written in place, at a fraction of the cost.
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes, bool durable = true);
 
-// The whole file as it is stored (up to 1 GiB), or nothing when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// The whole file as it is stored, or nothing when it cannot be read or is larger than maxBytes.
+std::optional<std::string> ReadFileBytes(const std::string& path, long long maxBytes = 1LL << 30);
 // The whole file as UTF-8, or nothing when it cannot be read.
 std::optional<std::string> ReadTextFile(const std::string& path);
 // The file's lines (CR LF, LF or CR), or nothing when it cannot be read.

@@ -2,6 +2,10 @@
 
 #include "support/http_test_server.h"
 
+#include <chrono>
+
+#include "store/text_util.h"
+
 namespace {
 // A socket bound to an ephemeral loopback port, and that port.
 SOCKET BindLoopback(unsigned short& port) {
@@ -38,6 +42,7 @@ HttpTestServer::HttpTestServer() {
 }
 
 HttpTestServer::~HttpTestServer() {
+  stopping_ = true;
   if (listener_ != INVALID_SOCKET) closesocket(listener_);
   if (thread_.joinable()) thread_.join();
 }
@@ -51,7 +56,23 @@ std::string HttpTestServer::BaseUrl() const { return "http://127.0.0.1:" + std::
 
 std::vector<std::string> HttpTestServer::Requests() const {
   std::lock_guard lock(mutex_);
+  std::vector<std::string> paths;
+  for (const Request& request : requests_) paths.push_back(request.path);
+  return paths;
+}
+
+std::vector<HttpTestServer::Request> HttpTestServer::Received() const {
+  std::lock_guard lock(mutex_);
   return requests_;
+}
+
+std::string HttpTestServer::Request::Header(const std::string& name) const {
+  for (const std::string& line : SplitLines(head)) {
+    size_t colon = line.find(':');
+    if (colon != std::string::npos && EqualsIgnoreCaseAscii(Trim(line.substr(0, colon)), name))
+      return Trim(line.substr(colon + 1));
+  }
+  return {};
 }
 
 std::string HttpTestServer::RefusingBaseUrl() {
@@ -62,20 +83,32 @@ std::string HttpTestServer::RefusingBaseUrl() {
 }
 
 void HttpTestServer::Answer(std::uintptr_t client) {
-  std::string head;
+  std::string received;
   char buffer[4096];
-  for (int n; head.find("\r\n\r\n") == std::string::npos; head.append(buffer, static_cast<size_t>(n)))
+  for (int n; received.find("\r\n\r\n") == std::string::npos; received.append(buffer, static_cast<size_t>(n)))
     if ((n = recv(client, buffer, sizeof(buffer), 0)) <= 0) return;
-  size_t start = head.find(' ') + 1;  // "GET /path HTTP/1.1"
-  std::string path = head.substr(start, head.find(' ', start) - start);
+  Request request;
+  size_t headEnd = received.find("\r\n\r\n");
+  request.head = received.substr(0, headEnd);
+  request.body = received.substr(headEnd + 4);
+  request.method = request.head.substr(0, request.head.find(' '));
+  size_t start = request.head.find(' ') + 1;  // "GET /path HTTP/1.1"
+  request.path = request.head.substr(start, request.head.find(' ', start) - start);
+  size_t wanted = static_cast<size_t>(ParseLeadingNumber(request.Header("Content-Length")));
+  for (int n; request.body.size() < wanted; request.body.append(buffer, static_cast<size_t>(n)))
+    if ((n = recv(client, buffer, sizeof(buffer), 0)) <= 0) break;
   Response response = NotFound();
   {
     std::lock_guard lock(mutex_);
-    requests_.push_back(path);
-    if (auto found = responses_.find(path); found != responses_.end()) response = found->second;
+    if (auto found = responses_.find(request.path); found != responses_.end()) response = found->second;
+    requests_.push_back(std::move(request));
   }
+  auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(response.stallMs);
+  while (!stopping_ && std::chrono::steady_clock::now() < until) Sleep(20);
+  if (response.hangUp || stopping_) return;
   size_t length = response.announcedLength == std::string::npos ? response.body.size() : response.announcedLength;
-  std::string bytes = "HTTP/1.1 " + std::to_string(response.status) + (response.status == 200 ? " OK" : " Not Found") +
+  const char* reason = response.status == 200 ? " OK" : response.status == 404 ? " Not Found" : " Error";
+  std::string bytes = "HTTP/1.1 " + std::to_string(response.status) + reason +
                       "\r\nContent-Type: application/octet-stream\r\nContent-Length: " + std::to_string(length) +
                       "\r\nCache-Control: no-cache\r\nConnection: close\r\n\r\n" + response.body;
   for (int sent = 0, n; sent < static_cast<int>(bytes.size()); sent += n)
