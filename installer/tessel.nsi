@@ -94,6 +94,16 @@ FunctionEnd
 !insertmacro CLOSE_PROGRAM ""
 !insertmacro CLOSE_PROGRAM "un."
 
+; /NAME=value on the command line becomes the program's setting VALUE (read in the 32-bit view).
+!macro HOST_OPTION parameters option value
+  ClearErrors
+  ${GetOptions} ${parameters} "${option}" $1
+  ${IfNot} ${Errors}
+  ${AndIf} $1 != ""
+    WriteRegStr HKCU "${TESSEL_KEY}" "${value}" $1
+  ${EndIf}
+!macroend
+
 Function .onInit
   SetRegView 64
 FunctionEnd
@@ -130,6 +140,10 @@ Section "Tessel" SecProgram
   WriteRegStr HKLM "${RUN_KEY}" "Tessel" "$INSTDIR\TSLC_Ag.exe"
   WriteRegStr HKCU "${CDGAME_KEY}" "szDir" "$INSTDIR"
   WriteRegStr HKCU "${CDGAME_KEY}" "szFile" "TSLC.exe"
+  ; The cafe's servers, given on the command line when the setup is pushed to every PC.
+  ${GetParameters} $0
+  !insertmacro HOST_OPTION $0 "/UPDATEHOST=" "UpdateHost"
+  !insertmacro HOST_OPTION $0 "/PATCHHOST=" "PatchHost"
   SetRegView 64
 
   ; The program starts with Windows from the common Startup folder: the program prunes the
@@ -151,10 +165,6 @@ Section "un.Tessel" UnSecProgram
   ${If} $Upgrade = 1
     Return
   ${EndIf}
-  Delete "$INSTDIR\Uninstall.exe"
-  RMDir "$INSTDIR\Skin\Log"
-  RMDir "$INSTDIR\Skin"
-  RMDir "$INSTDIR"
 
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   SetRegView 32
@@ -171,6 +181,11 @@ Section "un.Tessel" UnSecProgram
   SetShellVarContext all
   Delete "$SMSTARTUP\Tessel.lnk"
   Delete "$SMPROGRAMS\Tessel.lnk"
+  ; Last, so that whoever waits for the uninstaller to finish can watch for this file to go.
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR\Skin\Log"
+  RMDir "$INSTDIR\Skin"
+  RMDir "$INSTDIR"
 SectionEnd
 
 Section /o "un.설정과 자료도 모두 삭제 (폴더 전체)" UnSecData
