@@ -1,9 +1,11 @@
-// Start-up benchmark of the classic menu.
+// Start-up benchmark of the menu layouts.
 //   startup_bench prepare FOLDER           lays out the measured program folder (skin drawn before)
-//   startup_bench measure FOLDER MINIMAL N starts FOLDER\tslc.exe and the minimal program N times each,
-//                                          alternating, until their window shows (the menu with all
-//                                          its first category's icons), and prints medians, the
-//                                          ratio and the peak working sets
+//   startup_bench measure FOLDER MINIMAL N starts FOLDER\tslc.exe in layouts 0, 1 and 2 and the
+//                                          minimal program N times each, in turn, until their
+//                                          windows show (the classic menu with all its first
+//                                          category's icons; the banner with its floating buttons
+//                                          and the notice), and prints medians, the ratios and the
+//                                          peak working sets
 //   startup_bench switch FOLDER            times a switch to the 300-icon category, cold and warm cache
 #include <windows.h>
 #include <commctrl.h>
@@ -42,16 +44,28 @@ HWND FindProcessWindow(const wchar_t* className, DWORD processId) {
   return nullptr;
 }
 
-// Shown, for the menu with at least `icons` items in its list, and painted: the program waits
-// for input with nothing left to do.
-bool Ready(HANDLE process, HWND hwnd, int icons) {
-  if (!hwnd || !IsWindowVisible(hwnd)) return false;
-  if (icons > 0) {
-    HWND list = FindWindowExW(hwnd, nullptr, WC_LISTVIEWW, nullptr);
-    if (!list || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) < icons) return false;
-  }
-  return WaitForInputIdle(process, 0) == 0;
+bool Visible(const wchar_t* className, DWORD processId) {
+  HWND hwnd = FindProcessWindow(className, processId);
+  return hwnd && IsWindowVisible(hwnd);
 }
+
+// What a started program shows once it is up.
+using Shown = bool (*)(DWORD processId);
+
+// The classic menu with every icon of its first category in the list.
+bool ClassicShown(DWORD processId) {
+  HWND menu = FindProcessWindow(L"frmMain", processId);
+  if (!menu || !IsWindowVisible(menu)) return false;
+  HWND list = FindWindowExW(menu, nullptr, WC_LISTVIEWW, nullptr);
+  return list && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= kBenchShortcuts;
+}
+
+// The banner with its floating buttons; the notice is the last thing its start-up work shows.
+bool BannerShown(DWORD processId) {
+  return Visible(L"frmMain2", processId) && Visible(L"F1", processId) && Visible(L"FrmNotice", processId);
+}
+
+bool MinimalShown(DWORD processId) { return Visible(L"BenchMinimal", processId); }
 
 void EndProcess(PROCESS_INFORMATION& process) {
   if (HWND tray = FindWindowExW(HWND_MESSAGE, nullptr, L"FrmTray", nullptr)) PostMessageW(tray, WM_CLOSE, 0, 0);
@@ -62,7 +76,8 @@ void EndProcess(PROCESS_INFORMATION& process) {
   CloseHandle(process.hThread);
 }
 
-Sample StartOnce(const std::string& exe, const wchar_t* className, int icons) {
+// Until it shows and waits for input with nothing left to do (painting included).
+Sample StartOnce(const std::string& exe, Shown shown) {
   std::wstring commandLine = L"\"" + Widen(exe) + L"\"";
   std::wstring folder = Widen(exe.substr(0, exe.find_last_of('\\')));
   STARTUPINFOW startup{};
@@ -73,7 +88,7 @@ Sample StartOnce(const std::string& exe, const wchar_t* className, int icons) {
                       &process))
     return {};
   Sample sample;
-  while (!Ready(process.hProcess, FindProcessWindow(className, process.dwProcessId), icons)) {
+  while (!(shown(process.dwProcessId) && WaitForInputIdle(process.hProcess, 0) == 0)) {
     if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0 ||
         Clock::now() - start > std::chrono::seconds(60))
       break;
@@ -94,26 +109,40 @@ double Median(std::vector<double> values) {
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+struct Series {
+  const char* label;
+  int layout;  // -1 for the minimal program
+  Shown shown;
+  std::vector<double> times, peaks;
+};
+
+Sample StartLayout(const std::string& folder, const std::string& minimal, Series& series) {
+  if (series.layout < 0) return StartOnce(minimal, series.shown);
+  WriteTextFile(JoinPath(folder, "env.mts"), "[ENV]\r\nltype=" + std::to_string(series.layout) + "\r\n", false,
+                false);
+  return StartOnce(JoinPath(folder, "tslc.exe"), series.shown);
+}
+
 int Measure(const std::string& folder, const std::string& minimal, int runs) {
-  std::string tslc = JoinPath(folder, "tslc.exe");
-  StartOnce(tslc, L"frmMain", kBenchShortcuts);  // fills the \Bmp cache; not counted
-  std::vector<double> menuTimes, minimalTimes, menuPeaks, minimalPeaks;
-  for (int i = 0; i < runs; ++i) {
-    Sample menu = StartOnce(tslc, L"frmMain", kBenchShortcuts);
-    Sample reference = StartOnce(minimal, L"BenchMinimal", 0);
-    menuTimes.push_back(menu.milliseconds);
-    menuPeaks.push_back(menu.peakMiB);
-    minimalTimes.push_back(reference.milliseconds);
-    minimalPeaks.push_back(reference.peakMiB);
+  std::vector<Series> all = {{"minimal window", -1, MinimalShown},
+                             {"layout 0, frmMain with 300 icons", 0, ClassicShown},
+                             {"layout 1, banner and buttons", 1, BannerShown},
+                             {"layout 2, banner and buttons", 2, BannerShown}};
+  StartLayout(folder, minimal, all[1]);  // fills the \Bmp cache; not counted
+  for (int i = 0; i < runs; ++i)
+    for (Series& series : all) {
+      Sample sample = StartLayout(folder, minimal, series);
+      series.times.push_back(sample.milliseconds);
+      series.peaks.push_back(sample.peakMiB);
+    }
+  const double reference = Median(all[0].times);
+  const double referencePeak = *std::max_element(all[0].peaks.begin(), all[0].peaks.end());
+  std::printf("start to visible, median of %d runs (targets: ratio <= 1.5, extra memory <= 20 MiB)\n", runs);
+  for (const Series& series : all) {
+    double time = Median(series.times), peak = *std::max_element(series.peaks.begin(), series.peaks.end());
+    std::printf("  %-34s %8.1f ms  ratio %5.2f   peak working set %6.1f MiB, extra %5.1f MiB\n", series.label, time,
+                time / reference, peak, peak - referencePeak);
   }
-  double menu = Median(menuTimes), reference = Median(minimalTimes);
-  double menuPeak = *std::max_element(menuPeaks.begin(), menuPeaks.end());
-  double referencePeak = *std::max_element(minimalPeaks.begin(), minimalPeaks.end());
-  std::printf("start to visible, median of %d runs\n", runs);
-  std::printf("  minimal window      %8.1f ms   peak working set %6.1f MiB\n", reference, referencePeak);
-  std::printf("  frmMain, 300 icons  %8.1f ms   peak working set %6.1f MiB\n", menu, menuPeak);
-  std::printf("  ratio %.2f (target <= 1.5), extra memory %.1f MiB (target <= 20)\n", menu / reference,
-              menuPeak - referencePeak);
   return 0;
 }
 

@@ -83,8 +83,7 @@ void All() {
     HidePopups();
     HideSkinned();
     ReloadCatalogViews();
-    UnloadFormByName("FrmNotice");
-    // FrmNotice lands with the banner window; until then there is no notice to show again.
+    WithMenu([](MenuWindow& menu) { menu.ShowNotice(); });
   }
 }
 
@@ -124,9 +123,7 @@ void WidthHeight() {
 
 void Notice() {
   HideSkinned();
-  if (Layout() == 0) return WithMenu([](MenuWindow& menu) { menu.Load_Notice(); });
-  UnloadFormByName("FrmNotice");
-  // FrmNotice lands with the banner window; until then there is no notice to show again.
+  WithMenu([](MenuWindow& menu) { Layout() == 0 ? menu.Load_Notice() : menu.ShowNotice(); });
 }
 
 void FloatingLogin() {

@@ -30,6 +30,10 @@ class MenuWindow {
   virtual void PressFloatingButton(int /*index*/) {}
   virtual void HideSkinnedWindow() {}  // the skinned category window, its timer stopped
   virtual void HidePopups() {}         // the category popups F0 to F8
+  virtual void ShowNotice() {}         // the notice window, unloaded and shown with its lines read anew
+  // The administrator login was refused or cancelled (reason 1); the skinned category window
+  // of the layout hears of it.
+  virtual void LoginNotice(int /*reason*/) {}
 
   // Both.
   virtual void ResetCategorySelection() {}

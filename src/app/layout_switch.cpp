@@ -16,6 +16,16 @@
 #include "ui/window.h"
 
 namespace {
+// The menu windows may unload for real only while a switch runs; afterwards the customer can
+// close them no more (Alt+F4), whatever the switch did.
+class UnloadPermission {
+ public:
+  UnloadPermission() { TheApp().MenuUnloadAllowed = true; }
+  ~UnloadPermission() { TheApp().MenuUnloadAllowed = false; }
+  UnloadPermission(const UnloadPermission&) = delete;
+  UnloadPermission& operator=(const UnloadPermission&) = delete;
+};
+
 // Second digit "1" switches the pinning element off, "0" on; anything else leaves it.
 void ApplyFixedSwitch(const std::string& fixed) {
   if (fixed.size() < 2 || (fixed[1] != '0' && fixed[1] != '1')) return;
@@ -64,6 +74,6 @@ void SwitchLayout() {
 
   app.Settings.ltype = wanted;
   if (wanted < 0 || wanted > 2) return;
-  app.MenuUnloadAllowed = true;
+  UnloadPermission permission;
   wanted == 0 ? OpenClassicLayout() : OpenSkinnedLayout(wanted);
 }

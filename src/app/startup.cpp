@@ -21,6 +21,7 @@
 #include "store/text_codec.h"
 #include "store/text_util.h"
 #include "store/wait.h"
+#include "ui/error_trap.h"
 #include "upkeep/client_settings_file.h"
 
 std::string ExecutableFolder() {
@@ -43,7 +44,7 @@ void OpenMenuWindows(int ltype) {
       break;
     case 1:
     case 2:
-      LoadGameEntries();
+      RunTrapped("start-up: game entries", LoadGameEntries);
       ltype == 1 ? ShowFrmMain4() : ShowFrmMain3();
       ShowFrmMain2();
       break;
@@ -52,14 +53,19 @@ void OpenMenuWindows(int ltype) {
   }
 }
 
+// Each step runs in the error trap: a file that makes one step fail (a corrupt Game.mts, say) ends
+// that step, and the program still starts with what the others left.
 bool RunStartup(const std::string& arguments) {
   App& app = TheApp();
   app.ProgramFolder = ExecutableFolder();
 
-  RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Harrow\\CDGame", "szDir", app.ProgramFolder);
-  RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Harrow\\CDGame", "szFile", "TSLC.exe");
-
-  if (!TrimSpaces(arguments).empty()) StartGameByArgument(arguments);
+  RunTrapped("start-up: CDGame", [&] {
+    RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Harrow\\CDGame", "szDir", app.ProgramFolder);
+    RegWriteString(HKEY_CURRENT_USER, "SOFTWARE\\Harrow\\CDGame", "szFile", "TSLC.exe");
+  });
+  RunTrapped("start-up: command line", [&] {
+    if (!TrimSpaces(arguments).empty()) StartGameByArgument(arguments);
+  });
 
   if (!ClaimSingleInstance()) return false;
 
@@ -69,20 +75,21 @@ bool RunStartup(const std::string& arguments) {
 
   app.EnvFile = app.ProgramFolder + "\\env.mts";
 
-  if (!FileExists(JoinPath(GetGameDataFolder(), "Game.mts"))) {
+  RunTrapped("start-up: first catalog", [] {
+    if (FileExists(JoinPath(GetGameDataFolder(), "Game.mts"))) return;
     UpdateGameList();
     ScanInstalledGames(true);
     WriteDefaultCategories();
-  }
+  });
 
   app.SkinName = "Default";
-  LoadCategories();
+  RunTrapped("start-up: categories", LoadCategories);
 
   app.Settings = ClientSettings{};
-  LoadClientSettings();
-  LoadGameLaunchers();
+  RunTrapped("start-up: client settings", LoadClientSettings);
+  RunTrapped("start-up: game launchers", LoadGameLaunchers);
 
-  ConnectAgentReceivers();
+  RunTrapped("start-up: agent receivers", ConnectAgentReceivers);
   TheFrmTray().Load();
   DoEvents();
 

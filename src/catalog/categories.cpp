@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "catalog/fixed_width.h"
 #include "catalog/section_reader.h"
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/path_names.h"
 #include "store/text_util.h"
 #include "ui/message_box.h"
 
@@ -66,14 +68,13 @@ void ApplyKey(Category& record, std::string_view key, std::string_view value) {
 }
 
 template <size_t N>
-void AppendGroup(const std::string& path, bool& lineOpen, const DefaultCategory (&group)[N]) {
-  std::string text = lineOpen ? "\r\n" : "";
+void AppendGroup(const std::string& path, const DefaultCategory (&group)[N]) {
+  std::string text;
   for (const auto& row : group) {
     text += UnusedSection(row);
     TheApp().Categories.push_back(Record(row.name, row.code, row.tag, "99", "0"));
   }
-  WriteTextFile(path, text, true, false);
-  lineOpen = false;
+  AppendLines(path, text);
 }
 }  // namespace
 
@@ -98,12 +99,14 @@ void LoadCategories() {
       },
       [&](std::string_view key, std::string_view value) { ApplyKey(list.back(), key, value); }};
   reader.Read(*text);
+  // The tag names the category's folder under the program folder: a category whose tag would lead
+  // elsewhere is left out (slot 0 only holds stray lines).
+  auto unsafe = [](const Category& record) { return !IsSafePathElement(record.Tag); };
+  list.erase(std::remove_if(list.begin() + 1, list.end(), unsafe), list.end());
 
-  // An unterminated last line would otherwise swallow the first appended section header.
-  bool lineOpen = !text->empty() && text->back() != '\n' && text->back() != '\r';
-  if (!hasArcade) AppendGroup(path, lineOpen, kArcadeGroup);
-  if (!hasTv) AppendGroup(path, lineOpen, kTvGroup);
-  if (!hasMultimedia) AppendGroup(path, lineOpen, kMultimediaGroup);
+  if (!hasArcade) AppendGroup(path, kArcadeGroup);
+  if (!hasTv) AppendGroup(path, kTvGroup);
+  if (!hasMultimedia) AppendGroup(path, kMultimediaGroup);
 }
 
 void WriteDefaultCategories() {

@@ -8,7 +8,8 @@
 std::string CategoryFile();
 
 // Fills TheApp().Categories (slot 0 unused) from the file, writing the default table when the file
-// is missing and appending the sections that files of older versions lack.
+// is missing and appending the sections that files of older versions lack. A category whose tag
+// is no plain folder name is left out.
 void LoadCategories();
 // Replaces the file by the twenty default sections; the list is left to LoadCategories.
 void WriteDefaultCategories();

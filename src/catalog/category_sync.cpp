@@ -6,6 +6,7 @@
 #include "catalog/title_set.h"
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/path_names.h"
 #include "store/text_util.h"
 
 namespace {
@@ -18,6 +19,12 @@ void CreateShortcutFile(const GameEntry& entry, const std::string& path) {
   }
   std::string icon = Trim(entry.Icon);
   if (!icon.empty() && (ContainsHttp(icon) || FileExists(icon))) WriteUrlFile(path, entry.TargetPath, icon);
+}
+
+// Group, GName and Title become names in the program folder (the category folder, the shortcut,
+// the cached pictures): an entry whose names would lead elsewhere is passed over.
+bool HasSafeNames(const GameEntry& entry) {
+  return IsSafePathElement(entry.Group) && IsSafePathElement(entry.GName) && IsSafePathElement(entry.Title);
 }
 
 // The list picture: the cached bitmap, else the entry's icon (fetched first when it is an address).
@@ -39,7 +46,7 @@ void SyncCategoryFolder(MenuList& window, const std::string& tag) {
   const auto& entries = TheApp().GameEntries;
   for (size_t i = 1; i < entries.size(); ++i) {
     const GameEntry& entry = entries[i];
-    if (ToUpperAscii(entry.Group) != tag || IsTitleListed(entry.Title)) continue;
+    if (ToUpperAscii(entry.Group) != tag || !HasSafeNames(entry) || IsTitleListed(entry.Title)) continue;
     std::string path = JoinPath(JoinPath(TheApp().ProgramFolder, entry.Group), entry.GName);
     if (!FileExists(path)) {
       CreateFolders(JoinPath(TheApp().ProgramFolder, entry.Group));

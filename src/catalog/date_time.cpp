@@ -16,9 +16,10 @@ long long DayNumber(int y, int m, int d) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The runs of digits in the text, each with whether an afternoon marker stands before it.
+// The runs of digits in the text, and whether an afternoon or morning marker stands in it.
 struct Numbers {
   std::vector<int> values;
+  size_t firstDigits = 0;  // how many digits the first number was written with
   bool afternoon = false, morning = false;
 };
 
@@ -27,8 +28,10 @@ Numbers ReadNumbers(std::string_view text) {
   for (size_t i = 0; i < text.size() && found.values.size() < 6;) {
     if (IsDigit(text[i])) {
       long long value = 0;
+      size_t start = i;
       for (; i < text.size() && IsDigit(text[i]); ++i)
         if (value < 100000) value = value * 10 + (text[i] - '0');
+      if (found.values.empty()) found.firstDigits = i - start;
       found.values.push_back(static_cast<int>(value));
       continue;
     }
@@ -38,6 +41,13 @@ Numbers ReadNumbers(std::string_view text) {
     ++i;
   }
   return found;
+}
+
+// A year written with one or two digits, as short date formats do: 00 to 29 are 2000 to 2029,
+// 30 to 99 are 1930 to 1999, as Windows reads them by default.
+int FullYear(int year, size_t digits) {
+  if (digits > 2) return year;
+  return year < 30 ? 2000 + year : 1900 + year;
 }
 
 bool ValidDate(int y, int m, int d) {
@@ -68,7 +78,7 @@ std::optional<DateTime> ParseDateTime(std::string_view text) {
   Numbers numbers = ReadNumbers(text.substr(start));
   if (numbers.values.size() < 3) return std::nullopt;
   DateTime when;
-  when.year = numbers.values[0];
+  when.year = FullYear(numbers.values[0], numbers.firstDigits);
   when.month = numbers.values[1];
   when.day = numbers.values[2];
   if (!ValidDate(when.year, when.month, when.day)) return std::nullopt;

@@ -15,7 +15,8 @@ std::string FormatDateTime(const DateTime& when);
 std::string FormatDate(const DateTime& when);
 
 // Reads the date texts other writers leave: "2024-03-05", "2024/3/5 14:07", "2024.03.05 오후 2:07:09",
-// "2024-03-05 PM 2:07:09". Nothing when no valid date leads the text.
+// "2024-03-05 PM 2:07:09", "24-03-05" (a two-digit year is 1930 to 2029). Nothing when no valid date
+// leads the text.
 std::optional<DateTime> ParseDateTime(std::string_view text);
 
 // Calendar days from a to b (b later gives a positive number); time of day is ignored.

@@ -51,7 +51,7 @@ void WriteGameEntry(const std::string& key, const std::string& title, const std:
   if (append) {
     std::string text = "[" + key + "]\r\n";
     for (const auto& [name, value] : fields) text += std::string(name) + "=" + *value + "\r\n";
-    WriteTextFile(path, text, true, false);
+    AppendLines(path, text);
     return;
   }
   if (!FileExists(path)) WriteTextFile(path, "", true, true);

@@ -10,6 +10,7 @@
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
+#include "store/path_names.h"
 #include "store/registry.h"
 #include "store/shell_files.h"
 #include "store/text_util.h"
@@ -41,13 +42,20 @@ std::string* ListField(GameEntry& record, std::string_view key) {
   return nullptr;
 }
 
+// The title, genre and kind become the names of the entry's category folder and shortcut file.
+bool HasSafeNames(const GameEntry& record) {
+  return IsSafePathElement(record.Title) && (record.Group.empty() || IsSafePathElement(record.Group)) &&
+         IsSafePathElement(record.Title + "." + record.Gubn);
+}
+
 // Where the install check says the game lives: a registry string or an INI value; "" for none.
+// Only files on a drive are read: the list must not make this PC reach out to a share.
 std::string InstallLocation(const std::string& insChk) {
   std::vector<std::string> fields = Split(insChk, '|');
   auto field = [&](size_t i) { return i < fields.size() ? fields[i] : std::string(); };
   if (fields[0] == "HKLM" || fields[0] == "HKCU")
     return RegReadString(fields[0] == "HKLM" ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, field(1), field(2));
-  if (fields[0] == "INI" && fields.size() >= 4 && FileExists(fields[1]))
+  if (fields[0] == "INI" && fields.size() >= 4 && IsDrivePath(fields[1]) && FileExists(fields[1]))
     return Trim(RemoveNuls(ClsINI(fields[1], fields[2]).OpenINI(fields[3])));
   return {};
 }
@@ -60,15 +68,16 @@ struct Found {
 std::optional<Found> Locate(const GameEntry& record) {
   std::string location = InstallLocation(record.InsChk);
   if (!location.empty()) {
+    if (!IsDrivePath(location)) return std::nullopt;
     auto [folder, file] = SplitFolderAndFile(location);
     if (folder.empty()) return std::nullopt;
     for (const std::string& name : {record.Process, file})
       if (!name.empty() && FileExists(JoinPath(folder, name))) return Found{folder, JoinPath(folder, name), file, true};
     return std::nullopt;
   }
-  // Without a folder the look-up would be relative to whatever the current folder is.
+  // A folder on a drive only: anything else is relative to whatever the current folder is, or a share.
   std::string folder = record.WorkDir;
-  if (folder.empty() || record.Process.empty()) return std::nullopt;
+  if (!IsDrivePath(folder) || record.Process.empty()) return std::nullopt;
   if (FileExists(JoinPath(folder, record.Process))) return Found{folder, JoinPath(folder, record.Process), {}, false};
   bool onC = false;
   for (size_t at; (at = ToUpperAscii(folder).find("C:")) != std::string::npos; onC = true) folder.replace(at, 2, "D:");
@@ -78,7 +87,7 @@ std::optional<Found> Locate(const GameEntry& record) {
 
 void WriteFound(const GameEntry& record, const Found& found, bool all) {
   std::string target = found.program, workDir = found.folder;
-  bool web = found.throughCheck ? record.Gubn == "URL" : record.Gubn != "LNK";
+  bool web = found.throughCheck ? EqualsIgnoreCaseAscii(record.Gubn, "URL") : !EqualsIgnoreCaseAscii(record.Gubn, "LNK");
   if (web) {
     target = record.Url;
     workDir.clear();
@@ -99,6 +108,8 @@ void UpdateGameList() {
   DateTime now = LocalNow();
   if (auto last = ReadTime("GLTime"); last && DaysBetween(*last, now) == 0) return;
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "GLTime", FormatDateTime(now));
+  // A first start may come before the Skin folder exists; the day's list must still land.
+  CreateFolders(InProgramFolder("Skin"));
   Refresh("/AutoUpdateorbix/GameLst.ini", InProgramFolder("Skin\\Tmp_GameLst.ini"), InProgramFolder("Skin\\GameLst.ini"));
 }
 
@@ -132,7 +143,7 @@ void ScanInstalledGames(bool all) {
   if (!all) lastScan = ParseDateTime(Trim(RemoveNuls(RegReadString(HKEY_CURRENT_USER, kTesselKey, "iconDdate"))));
   for (GameEntry& record : records) {
     if (record.InsChk.empty()) record.InsChk = '|';
-    if (OlderThanLastScan(record, lastScan)) continue;
+    if (!HasSafeNames(record) || OlderThanLastScan(record, lastScan)) continue;
     if (auto found = Locate(record)) WriteFound(record, *found, all);
   }
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "iconDdate", FormatDate(LocalNow()));
@@ -157,7 +168,9 @@ std::string ResolveIcon(const std::string& folder, const std::string& iconList, 
     for (size_t i = 0; i < candidates.size() && i < 2; ++i) {
       std::string candidate = Trim(candidates[i]);
       if (candidate.empty()) continue;
-      std::string path = candidate.find(':') != std::string::npos ? candidate : JoinPath(folder, candidate);
+      bool absolute = candidate.find(':') != std::string::npos;
+      if (absolute && !IsDrivePath(candidate)) continue;
+      std::string path = absolute ? candidate : JoinPath(folder, candidate);
       if (FileExists(path)) return path;
     }
   }

@@ -8,6 +8,7 @@
 #include "state/app_state.h"
 #include "store/com.h"
 #include "store/files.h"
+#include "store/system_info.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
 
@@ -42,11 +43,14 @@ ShortcutInfo ReadShortcut(const std::string& path) {
   wchar_t buffer[MAX_PATH * 4] = {};
   int iconIndex = 0;
   const int size = static_cast<int>(std::size(buffer));
-  if (SUCCEEDED(link->GetPath(buffer, size, nullptr, SLGP_RAWPATH))) info.TargetPath = AsText(buffer);
+  // Installers name targets through %ProgramFiles% and the like; callers test and start real paths.
+  if (SUCCEEDED(link->GetPath(buffer, size, nullptr, SLGP_RAWPATH)))
+    info.TargetPath = ExpandEnvironmentValues(AsText(buffer));
   buffer[0] = 0;
   if (SUCCEEDED(link->GetArguments(buffer, size))) info.Arguments = AsText(buffer);
   buffer[0] = 0;
-  if (SUCCEEDED(link->GetWorkingDirectory(buffer, size))) info.WorkingDirectory = AsText(buffer);
+  if (SUCCEEDED(link->GetWorkingDirectory(buffer, size)))
+    info.WorkingDirectory = ExpandEnvironmentValues(AsText(buffer));
   buffer[0] = 0;
   if (SUCCEEDED(link->GetIconLocation(buffer, size, &iconIndex)) && buffer[0])
     info.IconLocation = AsText(buffer) + "," + std::to_string(iconIndex);

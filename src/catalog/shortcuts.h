@@ -8,7 +8,8 @@ struct ShortcutInfo {
   std::string IconLocation;  // "<icon file>,<index>", or "" without an icon
 };
 
-// Empty fields when the file is missing or not a shortcut.
+// Empty fields when the file is missing or not a shortcut. The target and working folder come with
+// environment values (%ProgramFiles%) expanded.
 ShortcutInfo ReadShortcut(const std::string& path);
 
 // Creates or replaces the shortcut. With neither icon nor target, the icon is \Bmp\Foldesr.ico.

@@ -6,6 +6,7 @@
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/ini.h"
+#include "store/path_names.h"
 #include "store/registry.h"
 #include "store/text_util.h"
 
@@ -25,11 +26,13 @@ std::string FindInstallFolder(ClsINI& ini) {
   return folder == "F" ? std::string() : folder;
 }
 
-// Writes the icon's file in \VdAd; returns its path, or "" when nothing was written.
+// Writes the icon's file in \VdAd; returns its path, or "" when nothing was written (also when
+// the file name would lead out of \VdAd).
 std::string CreateSponsoredIcon(ClsINI& ini, const std::string& title, const std::string& vdAd) {
   std::string icon = JoinPath(TheApp().ProgramFolder, "Skin\\Ico\\" + title + ".Ico");
   std::string gname = Read(ini, "GName");
   if (ToUpperAscii(Read(ini, "Gubn")) == "URL") {
+    if (!IsSafePathElement(gname)) return {};
     std::string path = JoinPath(vdAd, gname);
     return WriteUrlFile(path, Read(ini, "TargetPath"), icon) ? path : std::string();
   }
@@ -39,6 +42,7 @@ std::string CreateSponsoredIcon(ClsINI& ini, const std::string& title, const std
     return WriteUrlFile(path, Read(ini, "URL"), icon) ? path : std::string();
   }
   if (!EndsWith(folder, "\\")) folder += '\\';
+  if (!IsSafePathElement(gname)) return {};
   std::string workDir = Read(ini, "WorkDir");
   std::string path = JoinPath(vdAd, gname);
   return WriteShortcut(path, folder + Read(ini, "TargetPath"), workDir.empty() ? folder : workDir, "", icon)
@@ -48,7 +52,8 @@ std::string CreateSponsoredIcon(ClsINI& ini, const std::string& title, const std
 }  // namespace
 
 std::string ResolveInstallFolder(const std::string& candidate) {
-  if (candidate.empty()) return "F";
+  // Only places on a drive are looked at: the file must not make this PC reach out to a share.
+  if (!IsDrivePath(candidate)) return "F";
   if (candidate.find('.') == std::string::npos) return FolderExists(candidate) ? candidate : "F";
   if (!FileExists(candidate)) return "F";
   return candidate.substr(0, candidate.rfind('\\') + 1);
@@ -63,7 +68,8 @@ void LoadSponsoredIcons(MenuList& menu) {
   for (const auto& section : *sections) {
     ini.section = section;
     std::string title = Read(ini, "Title");
-    if (title.empty()) continue;
+    // The title names the icon's files in \VdAd and Skin\Ico.
+    if (!IsSafePathElement(title)) continue;
     if (FileExists(JoinPath(vdAd, title + ".LNK")) || FileExists(JoinPath(vdAd, title + ".URL"))) continue;
     std::string path = CreateSponsoredIcon(ini, title, vdAd);
     if (path.empty() || IsTitleListed(title)) continue;

@@ -55,13 +55,17 @@ void AddFolder(IconList& list, const std::string& folder, IconMark mark) {
   }
 }
 
-void FillCategoryList(IconList& list, const Category& category, int buttonIndex) {
+void ListFolders(IconList& list, std::initializer_list<ListedFolder> folders) {
   ClearListedTitles();
   list.SetRedraw(false);
   list.Clear();
-  AddFolder(list, ProgramSubfolder("Skin\\IE"), IconMark::Browser);
-  if (buttonIndex == 0) AddFolder(list, ProgramSubfolder("VdAd"), IconMark::Sponsored);
-  if (EqualsIgnoreCaseAscii(Trim(category.Code), "pg")) OpenBoardLauncher();
-  AddFolder(list, ProgramSubfolder(category.Tag), IconMark::Category);
+  for (const ListedFolder& folder : folders) AddFolder(list, ProgramSubfolder(folder.name), folder.mark);
   list.SetRedraw(true);
+}
+
+void FillCategoryList(IconList& list, const Category& category, int buttonIndex) {
+  if (EqualsIgnoreCaseAscii(Trim(category.Code), "pg")) OpenBoardLauncher();
+  const ListedFolder browser{"Skin\\IE", IconMark::Browser}, own{category.Tag, IconMark::Category};
+  if (buttonIndex == 0) return ListFolders(list, {browser, {"VdAd", IconMark::Sponsored}, own});
+  ListFolders(list, {browser, own});
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Filling an icon list from icon files: shortcuts (.LNK), internet shortcuts (.URL) and .PIF files.
 // Shared by every menu window that shows a category as a list of icons.
+#include <initializer_list>
 #include <string>
 
 #include "catalog/categories.h"
@@ -18,6 +19,14 @@ void AddFolder(IconList& list, const std::string& folder, IconMark mark);
 // The mark of a file by the folder it lies in.
 IconMark MarkOfFile(const std::string& path);
 
-// The whole list of a category: browser shortcuts, the sponsored icons in the first category,
-// the board page of the game-launcher program for code PG, then the category's own folder.
+// A folder of the program folder and the mark its files get.
+struct ListedFolder {
+  std::string name;  // under the program folder: VdAd, Skin\IE, a category's Tag
+  IconMark mark;
+};
+// Replaces what the list shows by the icon files of these folders, in this order.
+void ListFolders(IconList& list, std::initializer_list<ListedFolder> folders);
+
+// The classic window's list of a category: browser shortcuts, the sponsored icons in the first
+// category, the board page of the game-launcher program for code PG, then the category's folder.
 void FillCategoryList(IconList& list, const Category& category, int buttonIndex);

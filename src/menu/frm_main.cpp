@@ -4,9 +4,7 @@
 
 #include "agent/agent_link.h"
 #include "agent/menu_hook.h"
-#include "catalog/category_sync.h"
 #include "catalog/game_entries.h"
-#include "catalog/sponsored_icons.h"
 #include "catalog/title_set.h"
 #include "menu/bottom_buttons.h"
 #include "menu/folder_listing.h"
@@ -34,8 +32,6 @@ int Height(const RECT& r) { return r.bottom - r.top; }
 void Place(HWND control, const RECT& area) {
   if (control) MoveWindow(control, area.left, area.top, Width(area), Height(area), TRUE);
 }
-
-bool IsDark(COLORREF color) { return GetRValue(color) * 3 + GetGValue(color) * 6 + GetBValue(color) < 1280; }
 
 std::string CategoryPicture(const Category& category, const char* state) {
   return "menu_" + Trim(category.Code) + state + ".jpg";
@@ -72,10 +68,9 @@ WindowOptions FrmMain::Options() const {
 
 void FrmMain::OnLoad() {
   App& app = TheApp();
-  app.MenuUnloadAllowed = false;
   HookMenuWindow(*this);
   currentCode_ = "BG";
-  synced_.fill(false);
+  selection_.Reset();
   CreateControls();
   LoadSkin();
   // Timers come after painting, so this waits until the window is drawn.
@@ -251,35 +246,26 @@ void FrmMain::FirstActivation() {
 void FrmMain::cmdMenu_Click(int index) {
   const auto& categories = TheApp().Categories;
   if (index < 0 || index + 1 >= static_cast<int>(categories.size())) return;
-  if (shown_ && index == current_) return;
-  SetCategoryPicture(current_, false);
+  if (selection_.IsRepeat(index)) return;
+  SetCategoryPicture(selection_.Current(), false);
   SetCategoryPicture(index, true);
-  current_ = index;
+  selection_.Select(index);
   const Category& category = categories[index + 1];
   currentCode_ = Trim(category.Code);
   ClearListedTitles();  // the list is about to show this category alone
-  if (Trim(RegReadString(HKEY_CURRENT_USER, kTesselKey, "VdAd")) == "1") LoadSponsoredIcons(list_);
-  if (index < static_cast<int>(synced_.size()) && !synced_[index]) {
-    // The folder is listed whole right after, so the icons the sync adds are shown from there.
-    struct FilesOnly : MenuList {
-      void AddIcon(const std::string&, const std::string&, const std::string&) override {}
-    } filesOnly;
-    SyncCategoryFolder(filesOnly, ToUpperAscii(Trim(category.Tag)));
-    synced_[index] = true;
-  }
+  LoadSponsoredIconsWhenAsked(list_);
+  selection_.SyncFolderOnce(index, category);
   FillCategoryList(list_, category, index);
-  shown_ = true;
+  selection_.MarkListed();
 }
 
-void FrmMain::ResetCategorySelection() {
-  shown_ = false;
-  synced_.fill(false);
-}
+void FrmMain::ResetCategorySelection() { selection_.Reset(); }
 
 std::string FrmMain::CategoryFolder() const {
   const auto& categories = TheApp().Categories;
-  if (current_ < 0 || current_ + 1 >= static_cast<int>(categories.size())) return TheApp().ProgramFolder;
-  return JoinPath(TheApp().ProgramFolder, categories[current_ + 1].Tag);
+  int current = selection_.Current();
+  if (current < 0 || current + 1 >= static_cast<int>(categories.size())) return TheApp().ProgramFolder;
+  return JoinPath(TheApp().ProgramFolder, categories[current + 1].Tag);
 }
 
 void FrmMain::ActivateIcon() {
@@ -354,9 +340,7 @@ void FrmMain::Change_BGIMG() {
   std::string back = SkinFile("back.jpg");
   bool picture = Trim(settings.BGIMG) == "1" && FileExists(back);
   // Without an owner's colour the text keeps readable on whatever background the skin has.
-  COLORREF text = settings.FontColor != 0 ? static_cast<COLORREF>(settings.FontColor)
-                  : IsDark(colors_.list)  ? RGB(232, 237, 245)
-                                          : RGB(0, 0, 0);
+  COLORREF text = settings.FontColor != 0 ? static_cast<COLORREF>(settings.FontColor) : ReadableTextOn(colors_.list);
   list_.SetColors(colors_.list, text);
   list_.SetBackPicture(picture ? LoadPicture(back) : Picture());
 }

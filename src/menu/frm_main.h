@@ -8,6 +8,7 @@
 
 #include "agent/menu_window.h"
 #include "images/picture.h"
+#include "menu/category_selection.h"
 #include "menu/icon_list.h"
 #include "menu/menu_checks.h"
 #include "menu/menu_layout.h"
@@ -42,7 +43,7 @@ class FrmMain : public Window, public MenuWindow {
   void SetFixedElement(bool on) override;
 
   IconList& lvwMain() { return list_; }
-  int CurrentCategory() const { return current_; }
+  int CurrentCategory() const { return selection_.Current(); }
   WebPaneView& Pane(WebPane pane) { return panes_[static_cast<int>(pane)]; }
   const PatchFlags& Patch() const { return patch_; }
   bool NoticeVisible() const;
@@ -90,10 +91,8 @@ class FrmMain : public Window, public MenuWindow {
   std::vector<std::string> notices_;
   size_t noticeIndex_ = 0;
 
-  int current_ = 0;     // the selected category button
-  bool shown_ = false;  // a category's icons are in the list
+  CategorySelection selection_;
   std::string currentCode_;
-  std::array<bool, 9> synced_{};
   bool activatedOnce_ = false;
   bool storeSize_ = false;  // sizes are stored only once the stored ones were restored
   PatchFlags patch_;

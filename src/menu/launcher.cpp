@@ -28,15 +28,6 @@ std::string FolderOf(const std::string& path) {
 
 std::string FileNameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
-// Ends a running game launcher and starts it again from the program folder; false when it is missing.
-bool StartGameLauncher(const std::string& parameters) {
-  if (unsigned long running = GetProcessIdByName(kGameLauncher)) KillProcess(running);
-  std::string program = ProgramFile(kGameLauncher);
-  if (!FileExists(program)) return false;
-  ShellOpen(program, parameters, TheApp().ProgramFolder);
-  return true;
-}
-
 // The launcher entry that serves this title: whole comma-separated items, case ignored.
 std::optional<GameLauncherEntry> LauncherEntryFor(const std::string& title) {
   const auto& launchers = TheApp().GameLaunchers;
@@ -140,3 +131,11 @@ void StartGameByArgument(const std::string& argument) {
 }
 
 void OpenBoardLauncher() { StartGameLauncher("/board"); }
+
+bool StartGameLauncher(const std::string& parameters) {
+  if (unsigned long running = GetProcessIdByName(kGameLauncher)) KillProcess(running);
+  std::string program = ProgramFile(kGameLauncher);
+  if (!FileExists(program)) return false;
+  ShellOpen(program, parameters, TheApp().ProgramFolder);
+  return true;
+}

@@ -12,3 +12,7 @@ void StartGameByArgument(const std::string& argument);
 
 // The board-game page of the game-launcher program.
 void OpenBoardLauncher();
+
+// Ends a running game launcher (ZuzoRadozevo.exe) and starts it again from the program folder with
+// these parameters; false when it is missing there.
+bool StartGameLauncher(const std::string& parameters);

@@ -26,6 +26,11 @@ SkinColors ReadSkinColors() {
   return result;
 }
 
+COLORREF ReadableTextOn(COLORREF background) {
+  bool dark = GetRValue(background) * 3 + GetGValue(background) * 6 + GetBValue(background) < 1280;
+  return dark ? RGB(232, 237, 245) : RGB(0, 0, 0);
+}
+
 std::optional<COLORREF> ParseColorTriple(const std::string& text) {
   std::vector<std::string> parts = Split(text, ',');
   if (parts.size() != 3) return std::nullopt;

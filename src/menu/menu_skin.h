@@ -16,6 +16,8 @@ struct SkinColors {
 };
 // Missing components read as 0.
 SkinColors ReadSkinColors();
+// Light text on a dark background, black on a light one.
+COLORREF ReadableTextOn(COLORREF background);
 
 // "R,G,B" (blanks allowed), as NOTECOLOR holds a colour; nothing when it is not three numbers.
 std::optional<COLORREF> ParseColorTriple(const std::string& text);

@@ -40,6 +40,7 @@ void WebPaneView::NavigationFailed() {
 }
 
 bool WebPaneView::NewWindowRequested(const std::string& address) {
+  if (RefusesNewWindows(pane_)) return true;
   if (!IsIdentityCheckClick(pane_, address)) return false;
   DoEvents();
   RunIdentityCheck();

@@ -16,18 +16,20 @@ std::string OnHost(const std::string& host, const std::string& path) {
 
 std::string LocalPage(const std::string& name) { return SkinRootFile("htm\\" + name); }
 
-std::string ServicePage(const char* path, WebPane pane) {
-  std::string address = OnHost(HostValue("ServiceHost"), path);
+std::string HostedPage(const char* host, const char* path, WebPane pane) {
+  std::string address = OnHost(HostValue(host), path);
   return address.empty() ? PaneFallbackPage(pane) : address;
 }
 }  // namespace
 
 std::string PaneStartPage(WebPane pane) {
   switch (pane) {
-    case WebPane::Web11: return ServicePage("/application_notice/tessel_ad.asp", pane);
+    case WebPane::Web11: return HostedPage("ServiceHost", "/application_notice/tessel_ad.asp", pane);
     case WebPane::Web12: return LocalPage("vendara_C_ad.html");
-    case WebPane::Web13: return ServicePage("/application_notice/Clt_Content/tessel_SerMain.html", pane);
+    case WebPane::Web13: return HostedPage("ServiceHost", "/application_notice/Clt_Content/tessel_SerMain.html", pane);
     case WebPane::Web14: return LocalPage("AdTop.html");
+    case WebPane::BannerWeb11: return HostedPage("AdHost", "/tslc/tsls_banner_20110408.html", pane);
+    case WebPane::BannerWeb22: return HostedPage("AdHost", "/tslc/tslc_center_ad.html", pane);
   }
   return {};
 }
@@ -38,6 +40,8 @@ std::string PaneFallbackPage(WebPane pane) {
     case WebPane::Web12: return LocalPage("vendara_C_ad1.html");
     case WebPane::Web13: return LocalPage("vendara_M_ad.html");
     case WebPane::Web14: return LocalPage("Top_ad.html");
+    case WebPane::BannerWeb11: return LocalPage("err_pw_banner.html");
+    case WebPane::BannerWeb22: return LocalPage("err_pw_ad.html");
   }
   return {};
 }
@@ -53,3 +57,5 @@ bool IsIdentityCheckClick(WebPane pane, const std::string& address) {
   std::string click = PaneClickAddress(pane);
   return !click.empty() && EqualsIgnoreCaseAscii(Trim(address), click);
 }
+
+bool RefusesNewWindows(WebPane pane) { return pane == WebPane::BannerWeb11 || pane == WebPane::BannerWeb22; }

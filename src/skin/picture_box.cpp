@@ -1,5 +1,7 @@
 #include "skin/picture_box.h"
 
+#include <cstdint>
+
 #include "ui/error_trap.h"
 #include "ui/window_class.h"
 
@@ -23,6 +25,7 @@ bool PictureBox::Create(HWND parent, int x, int y, int width, int height, bool b
   if (!hwnd_) return false;
   RECT inner{};
   GetClientRect(hwnd_, &inner);
+  ReleaseImage();  // a box made again after its window was destroyed with its parent
   NewImage(inner.right, inner.bottom);
   return true;
 }
@@ -59,6 +62,22 @@ void PictureBox::ResizeInner(int width, int height) {
 
 void PictureBox::Commit() {
   if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+Picture PictureBox::Snapshot() const {
+  void* bits = nullptr;
+  HBITMAP copy = image_ && width_ > 0 && height_ > 0 ? CreateTopDownDib(width_, height_, 32, &bits) : nullptr;
+  if (!copy) return {};
+  Picture picture(copy, width_, height_);
+  HDC target = CreateCompatibleDC(image_);
+  HGDIOBJ previous = SelectObject(target, copy);
+  BitBlt(target, 0, 0, width_, height_, image_, 0, 0, SRCCOPY);
+  GdiFlush();
+  SelectObject(target, previous);
+  DeleteDC(target);
+  auto* pixels = static_cast<uint32_t*>(bits);
+  for (size_t i = 0, n = static_cast<size_t>(width_) * height_; i < n; ++i) pixels[i] |= 0xFF000000u;
+  return picture;
 }
 
 void PictureBox::NewImage(int width, int height) {

@@ -4,6 +4,8 @@
 // picture it paints. The skinned windows put PNG art and their background on these.
 #include <windows.h>
 
+#include "images/picture.h"
+
 class PictureBox {
  public:
   PictureBox() = default;
@@ -27,6 +29,8 @@ class PictureBox {
   void ResizeInner(int width, int height);
   // The image becomes the picture shown.
   void Commit();
+  // A copy of the image as an opaque picture.
+  Picture Snapshot() const;
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -16,7 +16,7 @@ void SendToAgent(const std::string& text, ULONG_PTR messageClass) {
   HWND agent = FindWindowW(nullptr, Widen(kAgentCaption).c_str());
   if (!agent) return;
   char buffer[kAgentBufferSize] = {};
-  std::string ansi = Utf8ToAnsi(text).substr(0, kAgentBufferSize - 1);
+  std::string ansi = Utf8ToAnsiWithin(text, kAgentBufferSize - 1);
   std::memcpy(buffer, ansi.data(), ansi.size());
   COPYDATASTRUCT record{messageClass, static_cast<DWORD>(ansi.size() + 1), buffer};
   SendMessageW(agent, WM_COPYDATA, reinterpret_cast<WPARAM>(ProgramWindow()),

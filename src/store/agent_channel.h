@@ -21,4 +21,5 @@ void SetProgramWindow(HWND window);
 HWND ProgramWindow();
 
 // Sends synchronously with the program window as the sender; nothing when the agent window is missing.
+// A longer text is cut to 254 bytes between two characters.
 void SendToAgent(const std::string& text, ULONG_PTR messageClass);

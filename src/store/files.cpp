@@ -41,7 +41,26 @@ bool AppendBytes(const std::string& path, std::string_view bytes) {
   return file.ok() && WriteAll(file.h, bytes);
 }
 
+// True when the file's last byte is not a line end (an empty or missing file ends no line).
+bool EndsInsideALine(const std::string& path) {
+  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file.ok() || !GetFileSizeEx(file.h, &size) || size.QuadPart == 0) return false;
+  LARGE_INTEGER last{};
+  last.QuadPart = size.QuadPart - 1;
+  char byte = 0;
+  DWORD read = 0;
+  return SetFilePointerEx(file.h, last, nullptr, FILE_BEGIN) && ReadFile(file.h, &byte, 1, &read, nullptr) &&
+         read == 1 && byte != '\n' && byte != '\r';
+}
 }  // namespace
+
+bool AppendLines(const std::string& path, std::string_view text) {
+  std::string bytes = Utf8ToAnsi(text);
+  if (EndsInsideALine(path)) bytes.insert(0, "\r\n");
+  return AppendBytes(path, bytes);
+}
 
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   std::string temporary = path + ".tmp-" + std::to_string(GetCurrentProcessId());

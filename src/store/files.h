@@ -15,6 +15,10 @@ bool FolderExists(const std::string& path);
 // A replaced file is written beside the old one and moved over it, so it is never half written.
 bool WriteTextFile(const std::string& path, std::string_view text, bool append, bool newline);
 
+// Appends text that begins a line of its own: when the file's last line has no line end yet, one
+// is written first, so the text is never glued onto that line.
+bool AppendLines(const std::string& path, std::string_view text);
+
 // Replaces the file with these bytes, written beside it and moved over it.
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes);
 

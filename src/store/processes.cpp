@@ -39,3 +39,5 @@ void KillProcess(unsigned long id) {
   DoEvents();
   WaitMilliseconds(200);
 }
+
+void TrimWorkingSet() { SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1)); }

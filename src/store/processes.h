@@ -8,3 +8,5 @@ bool IsProcessRunning(const std::string& name);
 unsigned long GetProcessIdByName(const std::string& name);
 // Ends the process with exit code 0, then lets messages run and waits 200 ms. 0 does nothing.
 void KillProcess(unsigned long id);
+// Gives the pages of this process back to the system until they are touched again.
+void TrimWorkingSet();

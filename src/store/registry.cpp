@@ -3,6 +3,21 @@
 #include "store/text_codec.h"
 
 namespace {
+constexpr DWORD kListDataBytes = 4000;
+
+// Whether the value's data fits the list's 4000-byte buffer, counted as the agent's tools count
+// it: texts in the ANSI code page.
+bool FitsListBuffer(HKEY key, const wchar_t* name, DWORD type, DWORD bytes) {
+  if (type != REG_SZ && type != REG_EXPAND_SZ && type != REG_MULTI_SZ) return bytes <= kListDataBytes;
+  if (bytes / sizeof(wchar_t) > kListDataBytes) return false;  // no character takes less than a byte
+  std::wstring text(bytes / sizeof(wchar_t), L'\0');
+  DWORD read = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  if (RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()), &read) != ERROR_SUCCESS)
+    return false;
+  text.resize(read / sizeof(wchar_t));
+  return AnsiByteCount(text) <= kListDataBytes;
+}
+
 class Key {
  public:
   Key(HKEY hive, std::string_view subkey, REGSAM access, bool create) {
@@ -81,9 +96,9 @@ std::vector<RegValueInfo> RegListValues(HKEY hive, std::string_view subkey) {
   if (!key) return values;
   for (DWORD index = 0;; ++index) {
     wchar_t name[255] = {};
-    BYTE data[4000];
-    DWORD nameChars = 255, dataBytes = sizeof(data), type = 0;
-    if (RegEnumValueW(key.get(), index, name, &nameChars, nullptr, &type, data, &dataBytes) != ERROR_SUCCESS)
+    DWORD nameChars = 255, dataBytes = 0, type = 0;
+    if (RegEnumValueW(key.get(), index, name, &nameChars, nullptr, &type, nullptr, &dataBytes) != ERROR_SUCCESS ||
+        !FitsListBuffer(key.get(), name, type, dataBytes))
       break;
     std::wstring_view cut(name, nameChars);
     values.push_back({Narrow(cut.substr(0, cut.find(L'\0'))), type});

@@ -21,7 +21,8 @@ struct RegValueInfo {
   DWORD type;
 };
 // Values in enumeration order, stopping at the first one that does not fit the 255-character
-// name or 4000-byte data buffer. Empty when the key has no values or cannot be opened.
+// name or the 4000-byte data buffer (texts counted in the ANSI code page). Empty when the key has
+// no values or cannot be opened.
 std::vector<RegValueInfo> RegListValues(HKEY hive, std::string_view subkey);
 
 // The key the program keeps its per-user values under.

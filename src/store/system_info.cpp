@@ -25,17 +25,35 @@ std::string GetSpecialFolder(int id) {
   return Narrow(buffer);
 }
 
-void OverrideSpecialFolder(int id, const std::string& path) {
-  if (path.empty())
-    SpecialFolderStandIns().erase(id);
-  else
-    SpecialFolderStandIns()[id] = path;
-}
+void OverrideSpecialFolder(int id, const std::string& path) { SpecialFolderStandIns()[id] = path; }
+
+void ClearSpecialFolderStandIns() { SpecialFolderStandIns().clear(); }
 
 std::string GetWindowsFolder() {
   wchar_t buffer[255] = {};
   UINT count = GetWindowsDirectoryW(buffer, 255);
   return count < 255 ? Narrow(std::wstring_view(buffer, count)) : std::string();
+}
+
+std::string EnvironmentValue(const std::string& name) {
+  std::wstring wideName = Widen(name);
+  std::wstring value(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (length < value.size()) return Narrow(std::wstring_view(value.data(), length));
+    value.resize(length);  // the size asked for, terminator included
+  }
+}
+
+std::string ExpandEnvironmentValues(const std::string& text) {
+  std::wstring source = Widen(text);
+  std::wstring expanded(source.size() + MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = ExpandEnvironmentStringsW(source.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    if (length == 0) return text;
+    if (length <= expanded.size()) return Narrow(std::wstring_view(expanded.data(), length - 1));
+    expanded.resize(length);  // the size asked for, terminator included
+  }
 }
 
 std::string WindowsVersionName(unsigned major, unsigned minor) {

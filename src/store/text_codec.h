@@ -13,3 +13,9 @@ std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
 // Text in the OEM code page (ZIP entry names without the UTF-8 flag) to UTF-8.
 std::string OemToUtf8(std::string_view oem);
+
+// How many bytes the text takes in the ANSI code page.
+size_t AnsiByteCount(std::wstring_view wide);
+// The text in the ANSI code page, cut after the last whole character that fits maxBytes (a
+// double-byte character is never split).
+std::string Utf8ToAnsiWithin(std::string_view utf8, size_t maxBytes);

@@ -56,6 +56,28 @@ void PictureButton::Move(int x, int y, int width, int height) {
   if (hwnd_) MoveWindow(hwnd_, x, y, width, height, TRUE);
 }
 
+void PictureButton::Leave() {
+  if (hwnd_ && GetCapture() == hwnd_) ReleaseCapture();
+  SetState(State::Normal);
+}
+
+void PictureButton::MouseMoved(POINT at) {
+  if (!byCapture_) {
+    if (!tracking_) {
+      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd_, 0};
+      tracking_ = TrackMouseEvent(&track);
+    }
+    if (state_ == State::Normal) SetState(State::Hover);
+    return;
+  }
+  if (state_ == State::Pressed) return;  // the press holds the capture until the button is let go
+  RECT area;
+  GetClientRect(hwnd_, &area);
+  if (!PtInRect(&area, at)) return Leave();
+  if (GetCapture() != hwnd_) SetCapture(hwnd_);
+  SetState(State::Hover);
+}
+
 void PictureButton::SetState(State state) {
   if (state_ == state) return;
   state_ = state;
@@ -68,10 +90,16 @@ void PictureButton::Paint() {
   RECT area;
   GetClientRect(hwnd_, &area);
   const Picture& picture = PictureFor(state_);
-  if (picture)
-    DrawPicture(dc, picture, area);
-  else
+  if (parentBehind_) {
+    POINT origin{0, 0}, previous{};
+    MapWindowPoints(hwnd_, GetParent(hwnd_), &origin, 1);
+    SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    SendMessageW(GetParent(hwnd_), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+  } else if (!picture) {
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  }
+  DrawPicture(dc, picture, area);
   EndPaint(hwnd_, &paint);
 }
 
@@ -94,11 +122,7 @@ LRESULT PictureButton::Route(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_MOUSEMOVE:
-      if (!tracking_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd_, 0};
-        tracking_ = TrackMouseEvent(&track);
-      }
-      if (state_ == State::Normal) SetState(State::Hover);
+      MouseMoved({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
       return 0;
     case WM_MOUSELEAVE:
       tracking_ = false;

@@ -1,6 +1,8 @@
 #pragma once
 // A child button painted from pictures: normal, hover while the mouse is over it, pressed while
 // the left button is held. A click sends WM_COMMAND (BN_CLICKED, the button's id) to the parent.
+// Hover is followed by the system's leave notice, or, for the skinned windows, by holding the
+// mouse capture while the pointer is inside (HoverByCapture).
 #include <windows.h>
 
 #include <string>
@@ -27,17 +29,25 @@ class PictureButton {
   const Picture& PictureFor(State state) const;
 
   void Show(bool visible);
+  void HoverByCapture(bool on) { byCapture_ = on; }
+  // The parent's background (what it paints for WM_PRINTCLIENT) shows through transparent pictures.
+  void DrawParentBehind(bool on) { parentBehind_ = on; }
+  // Back to the normal picture, the capture let go: the parent saw the pointer elsewhere.
+  void Leave();
   void Move(int x, int y, int width, int height);
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Route(UINT msg, WPARAM wParam, LPARAM lParam);
   void SetState(State state);
+  void MouseMoved(POINT at);
   void Paint();
 
   HWND hwnd_ = nullptr;
   State state_ = State::Normal;
   bool tracking_ = false;
+  bool byCapture_ = false;
+  bool parentBehind_ = false;
   struct Slot {
     std::string path;  // still to be read when not empty
     Picture picture;

@@ -1,6 +1,5 @@
 #include "upkeep/desktop_upkeep.h"
 
-#include <cstdlib>
 #include <set>
 
 #include "state/app_state.h"
@@ -39,8 +38,8 @@ const char* IconId(size_t position, bool windows7) {
 std::string CommonDesktopFolder() {
   std::string folder = GetSpecialFolder(kCommonDesktop);
   if (!folder.empty()) return folder;
-  const char* allUsers = std::getenv("ALLUSERSPROFILE");
-  return allUsers && *allUsers ? JoinPath(allUsers, kDesktopWord) : std::string();
+  std::string allUsers = EnvironmentValue("ALLUSERSPROFILE");
+  return allUsers.empty() ? std::string() : JoinPath(allUsers, kDesktopWord);
 }
 
 // Never "\*.*" of a drive's root: an unknown folder is left alone.
@@ -95,8 +94,8 @@ std::string GetUserDesktopFolder() {
   std::string defaultUser = Trim(RegReadString(HKEY_LOCAL_MACHINE,
                                                "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
                                                "DefaultUserName"));
-  const char* profile = std::getenv("USERPROFILE");
-  if (!profile || !*profile) return {};
+  std::string profile = EnvironmentValue("USERPROFILE");
+  if (profile.empty()) return {};
   return DefaultUserDesktop(profile, defaultUser);
 }
 

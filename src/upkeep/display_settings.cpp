@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "store/privileges.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -23,8 +24,9 @@ long ChangeMode(const DisplayMode& mode) {
 }
 
 void RestartWindows() {
+  EnableShutdownPrivilege();
   if (StandIn().restart) return StandIn().restart();
-  ExitWindowsEx(EWX_REBOOT, 0);
+  ExitWindowsEx(EWX_REBOOT, SHTDN_REASON_MINOR_RECONFIG | SHTDN_REASON_FLAG_PLANNED);
 }
 }  // namespace
 

@@ -17,7 +17,8 @@ void ApplyDisplaySettings();
 // When DisplayOption is "1": fills the tables if needed, then ApplyDisplaySettings.
 void ApplyDisplayIfWanted();
 
-// Where the display really changes and Windows restarts. Tests stand in for both.
+// Where the display really changes and Windows restarts. Tests stand in for both; the shutdown
+// privilege a restart needs is switched on for real before either restart.
 struct DisplaySystem {
   std::function<long(const DisplayMode&)> change;  // DISP_CHANGE_* result
   std::function<void()> restart;

@@ -4,6 +4,7 @@
 
 #include "agent/menu_hook.h"
 #include "app/frm_tray.h"
+#include "menu/classic_menu.h"
 #include "menu/frm_main.h"
 #include "state/app_state.h"
 #include "store/files.h"
@@ -57,6 +58,16 @@ TEST_F(AgentLinkTest, SendsTheTextAsAZeroEndedAnsiRecordFromTheTray) {
   EXPECT_EQ(agent.received.size(), 3u);
 }
 
+TEST_F(AgentLinkTest, ALongKoreanTextIsCutBetweenTwoCharactersNeverInsideOne) {
+  std::string text = "x";
+  for (int i = 0; i < 127; ++i) text += "가";  // 255 bytes in code page 949
+  SendToAgent(text, kAgentCommand);
+  std::string sent = "x";
+  for (int i = 0; i < 126; ++i) sent += "\xB0\xA1";
+  ASSERT_EQ(agent.received.size(), 1u);
+  EXPECT_EQ(agent.received[0].bytes, sent + std::string(1, '\0'));
+}
+
 // The classic layout's A1 is proven on the real window end to end.
 TEST_F(AgentLinkTest, CommandsAreTrimmedAndUpperCasedAndA1RebuildsTheBannersButtons) {
   TheApp().Settings.ltype = 1;
@@ -65,6 +76,23 @@ TEST_F(AgentLinkTest, CommandsAreTrimmedAndUpperCasedAndA1RebuildsTheBannersButt
                                "Load_CmdBtn", "Load_Image", "LoadButton(1)"}));
   EXPECT_EQ(agent.Texts(), Texts{"A1"});
   EXPECT_EQ(menu.OwnCount(WM_COPYDATA), 0) << "copy-data records stop at the hook";
+}
+
+TEST_F(AgentLinkTest, NoticesAndTheFloatingLoginReachTheSkinnedLayoutsOnly) {
+  SendCommand(menu.hwnd(), "NB");
+  SendCommand(menu.hwnd(), "FG");
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "Load_Notice"}));
+  EXPECT_EQ(TheApp().LoginPurpose, "");
+  menu.calls.clear();
+  TheApp().Settings.ltype = 2;
+  SendCommand(menu.hwnd(), "NB");
+  SendCommand(menu.hwnd(), "FG");
+  EXPECT_EQ(menu.calls, (Texts{"HideSkinnedWindow", "ShowNotice", "Press(F1)"}));
+  EXPECT_EQ(TheApp().LoginPurpose, "FG");
+  menu.calls.clear();
+  SendCommand(menu.hwnd(), "ALL");
+  EXPECT_EQ(menu.calls, (Texts{"ResetCategorySelection", "HidePopups", "HideSkinnedWindow", "Load_CateF2",
+                               "Load_CmdBtn", "Load_Image", "LoadButton(1)", "ShowNotice"}));
 }
 
 TEST_F(AgentLinkTest, PositionsAreStoredInTwipsUnderTheLayoutsNamesUnlessTheMenuIsMinimised) {
@@ -170,7 +198,24 @@ TEST_F(AgentLinkTest, LayoutSwitchUnloadsTheOldWindowsFromInsideTheirOwnMessage)
   EXPECT_FALSE(banner.IsLoaded());
   EXPECT_FALSE(category.IsLoaded());
   EXPECT_EQ(HookedMenuWindow(), &TheFrmMain()) << "the classic window hooks itself";
-  EXPECT_FALSE(TheApp().MenuUnloadAllowed) << "the classic window's load takes the permission back";
+  EXPECT_FALSE(TheApp().MenuUnloadAllowed) << "the switch takes the permission back";
   EXPECT_TRUE(menu.IsLoaded()) << "not a window of the skinned layouts";
+  TheFrmMain().Unload();
+}
+
+TEST_F(AgentLinkTest, AfterSwitchingAwayAndBackTheCustomerStillCannotCloseTheClassicMenu) {
+  UnhookMenuWindow();
+  OpenFrmMain();
+  HWND classic = TheFrmMain().hwnd();
+  ASSERT_EQ(HookedMenuWindow(), &TheFrmMain());
+  for (const char* layout : {"LType=3", "LType=0"}) {
+    Env(layout);
+    SendCommand(classic, "J2");
+  }
+  EXPECT_EQ(TheApp().Settings.ltype, 0);
+  EXPECT_FALSE(TheApp().MenuUnloadAllowed) << "the permission ends with the switch";
+  SendMessageW(classic, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(TheFrmMain().IsLoaded()) << "Alt+F4 leaves the menu and its hook in place";
+  EXPECT_EQ(HookedMenuWindow(), &TheFrmMain());
   TheFrmMain().Unload();
 }

@@ -45,17 +45,17 @@ TEST_F(CategoriesTest, AMissingFileGetsTheDefaultsAndOlderFilesGainTheMissingSec
   EXPECT_TRUE(Text().starts_with(kOldFile));
   EXPECT_NE(Text().find("[영화]\r\nCode=M2\r\nTag=Movie2\r\nRank=99\r\nState=0\r\n\r\n[게임 실행기]"), std::string::npos);
 
-  Write(std::string(kOldFile) + "[오락실 게임]\r\nCode=AC\r\nTag=Acade\r\nRank=99\r\nState=0\r\n[멀티미디어]");
+  Write(std::string(kOldFile) + "[오락실 게임]\r\nCode=AC\r\nTag=Acade\r\nRank=99\r\nState=0\r\n[멀티미디어]\r\nTag=Multi");
   LoadCategories();
   EXPECT_EQ(Names(), (std::vector<std::string>{"인기게임", "온라인게임", "오락실 게임", "멀티미디어", "TV시청"}));
-  EXPECT_NE(Text().find("[멀티미디어]\r\n[TV시청]\r\n"), std::string::npos)
+  EXPECT_NE(Text().find("Tag=Multi\r\n[TV시청]\r\n"), std::string::npos)
       << "an unterminated last line is closed before appending";
 }
 
 TEST_F(CategoriesTest, LinesAreReadAsOtherProgramsAndHandsLeaveThem) {
   Write("Code=XX\r\n"  // before any section: slot 0
         "  [오락실 게임]  \r\n  code = bg \r\nRank=1\r\nTag=A=B\r\nState=10\r\njust words\r\ncolour=red\r\n"
-        "[TV시청]\n[멀티미디어]\rCode=TOOLONG\r\n[TV시청]\r\n");
+        "[TV시청]\nTag=TV\n[멀티미디어]\rCode=TOOLONG\rTag=Multi\r\n[TV시청]\r\nTag=TV\r\n");
   LoadCategories();
   ASSERT_EQ(List().size(), 5u) << "nothing appended: the marker sections are there, CR and LF lines alike";
   EXPECT_EQ(List()[0].Code, "XX");
@@ -94,4 +94,16 @@ TEST_F(CategoriesTest, SavingTheOrderAsksThenRewritesTheFileWithRanksInListOrder
                                  "[오락실 게임]"))
       << "an unknown name leaves an empty line; the missing sections are appended again";
   EXPECT_EQ(List()[3].Rank, "03") << "the list is read again";
+}
+
+// A category's tag names its folder under the program folder: a tag that is no plain folder name
+// would list and start files from elsewhere, so such a category is left out.
+TEST_F(CategoriesTest, ACategoryWhoseTagIsNoPlainFolderNameIsLeftOut) {
+  Write("[인기게임]\r\nTag=Best\r\nState=1\r\n[위로]\r\nTag=..\\..\\Windows\r\nState=1\r\n"
+        "[드라이브]\r\nTag=C:\\Games\r\nState=1\r\n[공유]\r\nTag=\\\\server\\share\r\nState=1\r\n"
+        "[없음]\r\nState=1\r\n[점]\r\nTag=Best.\r\nState=1\r\n[장치]\r\nTag=AUX\r\nState=1\r\n"
+        "[오락실 게임]\r\nTag=Acade\r\n[TV시청]\r\nTag=TV\r\n[멀티미디어]\r\nTag=Multi\r\n");
+  LoadCategories();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"인기게임", "오락실 게임", "TV시청", "멀티미디어"}));
+  EXPECT_EQ(List()[1].Tag, "Best");
 }

@@ -22,3 +22,9 @@ TEST(DateTime, DaysAndMinutesAreCountedAcrossMonthsAndYears) {
   EXPECT_EQ(DaysBetween({2023, 2, 28}, {2023, 3, 1}), 1);
   EXPECT_EQ(DaysBetween({2000, 1, 1}, {2026, 1, 1}), 9497);
 }
+
+TEST(DateTime, ATwoDigitYearIsReadInTheCenturyWindowsPutsItIn) {
+  for (auto [text, date] : {std::pair{"24-03-05", "2024-03-05"}, {"29/12/31", "2029-12-31"}, {"30-01-01", "1930-01-01"},
+                            {"99.1.2 14:00", "1999-01-02"}, {"0024-03-05", "0024-03-05"}, {"5-03-05", "2005-03-05"}})
+    EXPECT_EQ(FormatDate(ParseDateTime(text).value_or(DateTime{})), date) << text;
+}

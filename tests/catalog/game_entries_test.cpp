@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "catalog/category_sync.h"
 #include "catalog/game_launchers.h"
 #include "catalog/menu_list.h"
@@ -11,6 +14,7 @@
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
+#include "store/text_codec.h"
 #include "support/http_test_server.h"
 #include "support/test_env.h"
 
@@ -29,6 +33,15 @@ class GameEntriesTest : public TesselTest {
  protected:
   const std::vector<GameEntry>& Entries() { return TheApp().GameEntries; }
   void Write(const std::string& name, const std::string& text) { WriteTextFile(Path(name), text, false, false); }
+  // The files under this test's folder, relative to it.
+  std::vector<std::string> FilesWritten() {
+    std::vector<std::string> files;
+    const std::filesystem::path root(Widen(folder.path()));
+    for (const auto& item : std::filesystem::recursive_directory_iterator(root))
+      if (item.is_regular_file()) files.push_back(Narrow(item.path().lexically_relative(root).wstring()));
+    std::sort(files.begin(), files.end());
+    return files;
+  }
 };
 }  // namespace
 
@@ -146,4 +159,62 @@ TEST_F(GameEntriesTest, SponsoredIconsBecomeShortcutsOrWebIconsOnce) {
   LoadSponsoredIcons(menu);
   EXPECT_FALSE(FileExists(Path("VdAd\\Other.url")));
   EXPECT_EQ(menu.added.size(), 4u);
+}
+
+TEST_F(GameEntriesTest, AppendingAnEntryNeverGluesItToAnUnendedLastLine) {
+  Write("Game.mts", "[First]\r\nTitle=First");
+  WriteGameEntry("Second", "Second", "Second.LNK", "C:\\s.exe", "", "", "Best", "LNK", "", true);
+  LoadGameEntries();
+  ASSERT_EQ(Entries().size(), 3u);
+  EXPECT_EQ(Entries()[1].Title, "First");
+  EXPECT_EQ(Entries()[2].Title, "Second");
+  EXPECT_EQ(Entries()[2].Group, "Best");
+}
+
+// Game.mts and VdAd.ini come from the agent and the service: their names become files only inside
+// the folder meant for them, and a record whose names would lead elsewhere is skipped.
+TEST_F(GameEntriesTest, NamesFromTheCatalogFilesNeverLeadOutOfTheirFolder) {
+  HttpTestServer server;
+  server.Serve("/icon.ico", HttpTestServer::Ok("ICON"));
+  // The program folder one level down: an escape would land in this test's folder.
+  TheApp().ProgramFolder = Path("Program");
+  CreateFolders(Path("Program\\Skin"));
+  Write("game.exe", "program");
+  auto entry = [&](const std::string& title, const std::string& gname, const std::string& group,
+                   const std::string& icon = "") {
+    return "[" + title + "]\r\nTitle=" + title + "\r\nGName=" + gname + "\r\nTargetPath=" + Path("game.exe") +
+           "\r\nGroup=" + group + "\r\nGubn=LNK\r\nIcon=" + icon + "\r\n";
+  };
+  Write("Program\\Game.mts", entry("Fine", "Fine.LNK", "Best") + entry("Up", "..\\..\\Up.LNK", "Best") +
+                                  entry("Rooted", Path("Rooted.LNK"), "Best") +
+                                  entry("..\\..\\Pictured", "Pictured.LNK", "Best", server.BaseUrl() + "/icon.ico") +
+                                  entry("Side", "Side.LNK", "..\\Best") + entry("Dot", "Dot.LNK", "Best."));
+  Write("Program\\Skin\\VdAd.ini",
+        "[1]\r\nTitle=..\\..\\Sponsor\r\nGubn=EXE\r\nPath1=" + Path("Missing") + "\r\nURL=http://fallback\r\n"
+        "[2]\r\nTitle=Named\r\nGubn=URL\r\nGName=..\\..\\Named.url\r\nTargetPath=http://named\r\n"
+        "[3]\r\nTitle=Good\r\nGubn=URL\r\nGName=Good.url\r\nTargetPath=http://good\r\n");
+  LoadGameEntries();
+  RecordingMenuList menu;
+  for (const char* tag : {"BEST", "..\\BEST", "BEST."}) SyncCategoryFolder(menu, tag);
+  LoadSponsoredIcons(menu);
+
+  std::vector<std::string> titles;
+  for (const auto& icon : menu.added) titles.push_back(icon.title);
+  EXPECT_EQ(titles, (std::vector<std::string>{"Fine", "Good"}));
+  EXPECT_EQ(FilesWritten(), (std::vector<std::string>{"Program\\Best\\Fine.LNK", "Program\\Game.mts",
+                                                      "Program\\Skin\\VdAd.ini", "Program\\VdAd\\Good.url",
+                                                      "game.exe"}));
+}
+
+TEST_F(GameEntriesTest, SponsoredInstallPlacesOffADriveAreNeverLookedAt) {
+  CreateFolders(Path("Skin"));
+  CreateFolders(Path("Installed"));
+  const std::string devicePath = "\\\\?\\" + Path("Installed");
+  ASSERT_EQ(devicePath.find('.'), std::string::npos) << "taken as a folder";
+  Write("Skin\\VdAd.ini", "[1]\r\nTitle=Far\r\nGubn=EXE\r\nGName=Far.LNK\r\nTargetPath=play.exe\r\nPath1=" + devicePath +
+                              "\r\nURL=http://far\r\n");
+  RecordingMenuList menu;
+  LoadSponsoredIcons(menu);
+  EXPECT_FALSE(FileExists(Path("VdAd\\Far.LNK")));
+  EXPECT_NE(ReadBytes("VdAd\\Far.URL").find("URL=http://far"), std::string::npos) << "as if not installed";
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "catalog/clock.h"
 #include "state/app_state.h"
@@ -182,4 +183,79 @@ TEST_F(GameListTest, ClearingIconFoldersEmptiesOnlyTheIconFolders) {
   for (const char* gone : {"Bmp\\a.bmp", "Best\\a.lnk", "Multi\\b.url", "Movie2\\sub"}) EXPECT_FALSE(PathExists(Path(gone))) << gone;
   EXPECT_TRUE(FolderExists(Path("Best")));
   EXPECT_TRUE(FileExists(Path("Skin\\keep.ini")));
+}
+
+TEST_F(GameListTest, TheFirstDownloadMakesTheSkinFolderItKeepsTheListIn) {
+  HttpTestServer server;
+  UseHost(server.BaseUrl());
+  server.Serve("/AutoUpdateorbix/GameLst.ini", HttpTestServer::Ok("[1]\r\ntitle=x\r\n"));
+  ASSERT_TRUE(RemoveDirectoryW(Widen(Path("Skin")).c_str()));
+  UpdateGameList();
+  EXPECT_EQ(ReadBytes("Skin\\GameLst.ini"), "[1]\r\ntitle=x\r\n") << "the day's list is not lost";
+}
+
+TEST_F(GameListTest, TheKindIsComparedWithoutRegardToCase) {
+  CreateFolders(Path("G"));
+  Write("G\\a.exe", "x");
+  Write("Skin\\GameLst.ini", "[1]\r\ntitle=Lower\r\nganre=Best\r\nprocess=a.exe\r\ntype=lnk\r\nurl=http://no\r\npath=" +
+                                 Path("G") + "\r\n");
+  ScanInstalledGames(true);
+  ASSERT_EQ(Entries().size(), 2u);
+  EXPECT_EQ(Entries()[1].TargetPath, Path("G\\a.exe")) << "a program shortcut, not a web entry";
+  EXPECT_EQ(Entries()[1].WorkDir, Path("G"));
+  EXPECT_EQ(Entries()[1].GName, "Lower.lnk");
+}
+
+// GameLst.ini comes over plain HTTP: its names become file names in the category folders.
+TEST_F(GameListTest, GamesWhoseNamesWouldLeadOutOfTheirFolderAreNotEntered) {
+  CreateFolders(Path("G"));
+  Write("G\\a.exe", "x");
+  std::string records;
+  for (auto [title, ganre, type] : {std::tuple{"Good", "Best", "LNK"}, {"..\\..\\Up", "Best", "LNK"},
+                                    {"Side", "..\\Best", "LNK"}, {"Kind", "Best", "LNK\\..\\..\\x"},
+                                    {"StarCraft: Brood War", "Best", "LNK"}, {"Dot.", "Best", "LNK"},
+                                    {"Rooted", "C:\\Best", "LNK"}, {"NUL", "Best", "LNK"}})
+    records += std::string("[") + title + "]\r\ntitle=" + title + "\r\nganre=" + ganre + "\r\ntype=" + type +
+               "\r\nprocess=a.exe\r\npath=" + Path("G") + "\r\n";
+  Write("Skin\\GameLst.ini", records);
+  ScanInstalledGames(true);
+  std::vector<std::string> keys;
+  for (size_t i = 1; i < Entries().size(); ++i) keys.push_back(Entries()[i].Key);
+  EXPECT_EQ(keys, (std::vector<std::string>{"Good-Best"}));
+}
+
+// A game list can name shares and device paths; the scan looks only at paths from a drive letter,
+// so a list never makes this PC reach out to another machine.
+TEST_F(GameListTest, PathsThatAreNotOnADriveAreNeverExamined) {
+  // The game in this test's folder, seen through a long-path prefix and through the share that
+  // the test prefix maps to a local folder (tests/catalog/CMakeLists.txt), each holding G\a.exe and
+  // an INI file whose value names the local copy.
+  TempFolder onShare("\\\\tessel-share\\games");
+  ASSERT_TRUE(FolderExists(onShare.path())) << "the test share is missing";
+  for (const std::string& root : {folder.path(), onShare.path()}) {
+    CreateFolders(root + "\\G");
+    WriteTextFile(root + "\\G\\a.exe", "x", false, false);
+    WriteTextFile(root + "\\where.ini", "[S]\r\nK=" + Path("G") + "\r\n", false, false);
+  }
+  Write("G\\a.ico", "x");
+  std::string records;
+  int n = 0;
+  auto record = [&](const std::string& fields) {
+    ++n;
+    records += "[" + std::to_string(n) + "]\r\ntitle=T" + std::to_string(n) +
+               "\r\nganre=Best\r\ntype=LNK\r\nprocess=a.exe\r\n" + fields + "\r\n";
+  };
+  for (const std::string& root : {"\\\\?\\" + folder.path(), onShare.path()}) {
+    record("path=" + root + "\\G");
+    std::string key = "SOFTWARE\\Remote" + std::to_string(n);
+    RegWriteString(HKEY_LOCAL_MACHINE, key, "Dir", root + "\\G");
+    record("inschk=HKLM|" + key + "|Dir");
+    record("inschk=INI|" + root + "\\where.ini|S|K");
+  }
+  record("path=" + Path("G") + "\r\nicon=\\\\?\\" + Path("G\\a.ico"));
+  Write("Skin\\GameLst.ini", records);
+  ScanInstalledGames(true);
+  ASSERT_EQ(Entries().size(), 2u) << "only the game on a drive";
+  EXPECT_EQ(Entries()[1].Title, "T" + std::to_string(n));
+  EXPECT_EQ(Entries()[1].Icon, Path("G\\a.exe")) << "the icon behind a device path is passed over";
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "e2e/e2e_support.h"
 #include "store/files.h"
@@ -56,4 +57,22 @@ TEST(Startup, ASecondStartWithoutCommandLineLeavesAtOnceAndTouchesOnlyCdGame) {
   EXPECT_EQ(first.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE)) << "the first instance is undisturbed";
   EXPECT_NE(WaitForWindow("FrmTray", first.processId(), 0), nullptr);
   EXPECT_EQ(first.End(), 0u);
+}
+
+// A file that makes a start-up step fail (here a Game.mts of 64 MiB of "[") ends that step only:
+// the program still starts and runs its tray.
+TEST(Startup, AFailingStartupStepNeverEndsTheProgram) {
+  ProgramUnderTest program;
+  const TempFolder& folder = program.folder();
+  CreateFolders(folder / "Skin");
+  WriteTextFile(folder / "env.mts", "[ENV]\r\nltype=1\r\n", false, false);
+  {
+    std::ofstream corrupt(std::filesystem::path(Widen(folder / "Game.mts")), std::ios::binary);
+    const std::string block(1 << 20, '[');
+    for (int i = 0; i < 64; ++i) corrupt << block;
+  }
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(program.WaitUntilReady(120000)) << "exit code " << program.WaitForExit(0);
+  EXPECT_NE(WaitForWindow("FrmTray", program.processId(), 0), nullptr);
+  EXPECT_EQ(program.End(), 0u);
 }

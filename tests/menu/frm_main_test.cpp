@@ -186,3 +186,26 @@ TEST_F(FrmMainTest, PanesFallBackLocallyAndTradeTheirOwnClickPopUpForTheIdentity
   EXPECT_TRUE(menu.Pane(WebPane::Web13).NewWindowRequested(PaneClickAddress(WebPane::Web13)));
   EXPECT_EQ(Started(), std::vector<std::string>{"C:\\CheckOnID\\CheckOnId.exe "});
 }
+
+TEST_F(FrmMainTest, ResizingStopsAtTheMinimumAndTheScreenAndStoresTheSize) {
+  Open();
+  const LONG minWidth = TwipsToPixelsX(kMenuMinWidthTwips), minHeight = TwipsToPixelsY(kMenuMinHeightTwips);
+  MINMAXINFO limits{};
+  SendMessageW(menu.hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(std::pair(limits.ptMinTrackSize.x, limits.ptMinTrackSize.y), std::pair(minWidth, minHeight))
+      << "dragging the frame stops there";
+
+  auto resize = [&](int width, int height) {
+    SetWindowPos(menu.hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place;
+    GetWindowRect(menu.hwnd(), &place);
+    return std::pair(place.right - place.left, place.bottom - place.top);
+  };
+  EXPECT_EQ(resize(100, 50), std::pair(minWidth, minHeight));
+  EXPECT_EQ(StoredTwips("Width"), PixelsToTwipsX(minWidth));
+  EXPECT_EQ(StoredTwips("Height"), PixelsToTwipsY(minHeight));
+  EXPECT_EQ(resize(minWidth + 40, 20), std::pair(minWidth + 40, minHeight));
+  EXPECT_EQ(StoredTwips("Width"), PixelsToTwipsX(minWidth + 40));
+  const SIZE screen = ScreenSize();
+  EXPECT_EQ(resize(screen.cx + 500, screen.cy + 500), std::pair(screen.cx, screen.cy));
+}

@@ -2,14 +2,43 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "catalog/shortcuts.h"
 #include "menu/cd_key.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
+#include "store/text_codec.h"
 #include "support/test_env.h"
 
 namespace {
+// A shortcut as installers leave them, its target and working folder named through an environment
+// value: the shell link binary format with a location block holding the target as written (read
+// back as it stands, the way Windows reads a target from the environment block) and the working
+// folder as its one string.
+void WriteInstallerShortcut(const std::string& path, const std::string& target, const std::string& workDir) {
+  std::string bytes;
+  auto put32 = [&](uint32_t value) { bytes.append(reinterpret_cast<const char*>(&value), 4); };
+  auto put16 = [&](uint16_t value) { bytes.append(reinterpret_cast<const char*>(&value), 2); };
+  put32(0x4C);
+  bytes.append("\x01\x14\x02\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46", 16);  // CLSID_ShellLink
+  put32(0x02 | 0x10 | 0x80);  // HasLinkInfo, HasWorkingDir, IsUnicode
+  bytes.append(0x4C - bytes.size() - 16, '\0');
+  put32(1);  // shown normally
+  bytes.append(12, '\0');
+  const std::string volume = std::string("\x11\x00\x00\x00\x03\x00\x00\x00\x00\x00\x00\x00\x10\x00\x00\x00\x00", 17);
+  const uint32_t header = 0x1C, basePath = header + static_cast<uint32_t>(volume.size());
+  const uint32_t suffix = basePath + static_cast<uint32_t>(target.size()) + 1;
+  for (uint32_t value : {suffix + 1, header, 1u, header, basePath, 0u, suffix}) put32(value);
+  bytes += volume + target + '\0' + '\0';
+  std::wstring folder = Widen(workDir);
+  put16(static_cast<uint16_t>(folder.size()));
+  bytes.append(reinterpret_cast<const char*>(folder.data()), folder.size() * 2);
+  put32(0);
+  ReplaceFileBytes(path, bytes);
+}
+
 class LauncherTest : public TesselTest {
  protected:
   void SetUp() override {
@@ -106,6 +135,23 @@ TEST_F(LauncherTest, HandedOutGamesAreLeftToTheAgentOthersStartDirectly) {
   CdKeys("1010");
   LaunchShortcut(warcraft, "워크래프트");
   EXPECT_EQ(Started(), direct) << "four characters: every game starts directly";
+}
+
+// Installers name targets through %ProgramFiles%: the CD-key road tests and starts the real path.
+TEST_F(LauncherTest, TargetsNamedThroughEnvironmentValuesAreExpandedBeforeTheyAreTested) {
+  ScopedEnvironmentValue games(L"TESSEL_GAMES", folder.path());
+  WriteBytes("Games\\War3\\Warcraft III.exe", "MZ");
+  WriteBytes("Games\\War3\\war3.exe", "MZ");
+  const std::string link = Path("Best\\Warcraft.lnk");
+  WriteInstallerShortcut(link, "%TESSEL_GAMES%\\Games\\War3\\Warcraft III.exe", "%TESSEL_GAMES%\\Games\\War3");
+  ShortcutInfo info = ReadShortcut(link);
+  EXPECT_EQ(info.TargetPath, Path("Games\\War3\\Warcraft III.exe"));
+  EXPECT_EQ(info.WorkingDirectory, Path("Games\\War3"));
+
+  CdKeys("10100");
+  LaunchShortcut(link, "워크래프트");
+  EXPECT_TRUE(Started().empty()) << "the agent starts it";
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kCdKeyKey, "GAME"), Path("Games\\War3\\Warcraft III.exe"));
 }
 
 TEST_F(LauncherTest, InternetShortcutsOpenTheirAddressOrAnEmptyBrowser) {

@@ -9,6 +9,7 @@
 #include "store/files.h"
 #include "store/registry.h"
 #include "support/test_env.h"
+#include "ui/twips.h"
 
 namespace {
 using MenuPiecesTest = TesselTest;
@@ -26,6 +27,13 @@ bool Overlap(const RECT& a, const RECT& b) {
 TEST_F(MenuPiecesTest, SizesStayBetweenTheMinimumAndTheScreen) {
   SIZE huge = ClampMenuSize({3000, 2000}, {1024, 768});
   EXPECT_EQ(std::pair(huge.cx, huge.cy), std::pair(1024L, 768L));
+  const std::pair<LONG, LONG> minimum(TwipsToPixelsX(kMenuMinWidthTwips), TwipsToPixelsY(kMenuMinHeightTwips));
+  SIZE tiny = ClampMenuSize({100, 900}, {1024, 768});
+  EXPECT_EQ(std::pair(tiny.cx, tiny.cy), std::pair(minimum.first, 768L));
+  SIZE flat = ClampMenuSize({900, 10}, {1024, 768});
+  EXPECT_EQ(std::pair(flat.cx, flat.cy), std::pair(900L, minimum.second));
+  SIZE small = ClampMenuSize({3000, 2000}, {640, 480});
+  EXPECT_EQ(std::pair(small.cx, small.cy), minimum) << "the minimum wins over a smaller screen";
   POINT corner = KeepOnScreen({900, -40}, {800, 600}, {1024, 768});
   EXPECT_EQ(std::pair(corner.x, corner.y), std::pair(224L, 0L));
   RegWriteString(HKEY_CURRENT_USER, kTesselKey, "Height", "abc");

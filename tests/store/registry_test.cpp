@@ -51,14 +51,20 @@ TEST_F(RegistryTest, DeletingCreatesAMissingKeyAndListsStopAtAnOversizedValue) {
   RegCloseKey(key);
 
   // Names in creation order are also in name order: Wine enumerates by name, Windows by creation.
+  // The limit is 4000 bytes of data in the ANSI code page, as the agent's tools count it.
+  std::string korean;
+  for (int i = 0; i < 1999; ++i) korean += "가";
   RegWriteString(HKEY_CURRENT_USER, kKey, "a-first", "1");
   RegWriteDword(HKEY_CURRENT_USER, kKey, "b-second", 2);
-  RegWriteString(HKEY_CURRENT_USER, kKey, "c-big", std::string(2500, 'x'));  // 5000 bytes as UTF-16
-  RegWriteString(HKEY_CURRENT_USER, kKey, "d-after", "3");
+  RegWriteString(HKEY_CURRENT_USER, kKey, "c-ascii", std::string(3999, 'x'));  // 7998 bytes as UTF-16
+  RegWriteString(HKEY_CURRENT_USER, kKey, "d-korean", korean);                 // 3998 bytes in code page 949
+  RegWriteString(HKEY_CURRENT_USER, kKey, "e-big", korean + "가가");
+  RegWriteString(HKEY_CURRENT_USER, kKey, "f-after", "3");
   auto values = RegListValues(HKEY_CURRENT_USER, kKey);
-  ASSERT_EQ(values.size(), 2u);
-  EXPECT_EQ(values[0].name, "a-first");
+  std::vector<std::string> names;
+  for (const auto& value : values) names.push_back(value.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"a-first", "b-second", "c-ascii", "d-korean"}));
+  ASSERT_EQ(values.size(), 4u);
   EXPECT_EQ(values[0].type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(values[1].name, "b-second");
   EXPECT_EQ(values[1].type, static_cast<DWORD>(REG_DWORD));
 }

@@ -25,6 +25,9 @@ TEST_F(SystemInfoTest, GameDataFolderIsTheRegisteredFolderOnlyWhenGameMtsIsThere
   EXPECT_EQ(GetSpecialFolder(0x7ff0), "") << "no such special folder";
   OverrideSpecialFolder(25, "C:\\stand-in");
   EXPECT_EQ(GetSpecialFolder(25), "C:\\stand-in");
-  OverrideSpecialFolder(25, "");
-  EXPECT_NE(GetSpecialFolder(25), "C:\\stand-in") << "the stand-in is removed";
+  OverrideSpecialFolder(37, "");
+  EXPECT_EQ(GetSpecialFolder(37), "") << "a folder the system does not have";
+  ClearSpecialFolderStandIns();
+  EXPECT_NE(GetSpecialFolder(25), "C:\\stand-in") << "the stand-ins are removed";
+  EXPECT_NE(GetSpecialFolder(37), "");
 }

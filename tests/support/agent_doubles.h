@@ -54,6 +54,8 @@ class TestMenuWindow : public Window, public MenuWindow {
   void HidePopups() override { calls.push_back("HidePopups"); }
   void ResetCategorySelection() override { calls.push_back("ResetCategorySelection"); }
   void SetFixedElement(bool on) override { calls.push_back(on ? "Fixed(on)" : "Fixed(off)"); }
+  void PressFloatingButton(int index) override { calls.push_back("Press(F" + std::to_string(index) + ")"); }
+  void ShowNotice() override { calls.push_back("ShowNotice"); }
 
  protected:
   WindowOptions Options() const override;

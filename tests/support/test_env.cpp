@@ -10,6 +10,7 @@
 #include "app/agent_wiring.h"
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/system_info.h"
 #include "store/text_codec.h"
 
 namespace {
@@ -26,10 +27,13 @@ HKEY CreatePrivateKey(const std::string& path) {
 }
 }  // namespace
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder() : TempFolder([] {
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);
-  path_ = JoinPath(Narrow(temp), UniqueName("test"));
+  return Narrow(temp);
+}()) {}
+
+TempFolder::TempFolder(std::string_view parent) : path_(JoinPath(parent, UniqueName("test"))) {
   CreateDirectoryW(Widen(path_).c_str(), nullptr);
 }
 
@@ -39,6 +43,15 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::operator/(std::string_view name) const { return JoinPath(path_, name); }
+
+ScopedEnvironmentValue::ScopedEnvironmentValue(const wchar_t* name, const std::string& value) : name_(name) {
+  std::wstring old(32767, L'\0');
+  DWORD length = GetEnvironmentVariableW(name, old.data(), static_cast<DWORD>(old.size()));
+  if (length) old_ = old.substr(0, length);
+  SetEnvironmentVariableW(name, Widen(value).c_str());
+}
+
+ScopedEnvironmentValue::~ScopedEnvironmentValue() { SetEnvironmentVariableW(name_, old_ ? old_->c_str() : nullptr); }
 
 void TesselTest::SetUp() {
   App& app = ResetApp();
@@ -61,6 +74,7 @@ void TesselTest::SetUp() {
 
 void TesselTest::TearDown() {
   UninstallRecorders();
+  ClearSpecialFolderStandIns();
   RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
   RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
   RegDeleteTreeW(HKEY_CURRENT_USER, Widen(registryRoot_).c_str());

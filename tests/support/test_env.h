@@ -4,15 +4,18 @@
 // message-box and launch seams. Everything is removed afterwards.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "support/recorders.h"
 
-// A new empty folder under the temporary folder, removed with everything in it on destruction.
+// A new empty folder under the temporary folder (or the given one), removed with everything in
+// it on destruction.
 class TempFolder {
  public:
   TempFolder();
+  explicit TempFolder(std::string_view parent);
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
@@ -21,6 +24,19 @@ class TempFolder {
 
  private:
   std::string path_;
+};
+
+// Sets a value of this process's environment for one test and puts the old one back.
+class ScopedEnvironmentValue {
+ public:
+  ScopedEnvironmentValue(const wchar_t* name, const std::string& value);
+  ~ScopedEnvironmentValue();
+  ScopedEnvironmentValue(const ScopedEnvironmentValue&) = delete;
+  ScopedEnvironmentValue& operator=(const ScopedEnvironmentValue&) = delete;
+
+ private:
+  const wchar_t* name_;
+  std::optional<std::wstring> old_;
 };
 
 class TesselTest : public ::testing::Test {

@@ -8,6 +8,7 @@
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/system_info.h"
+#include "store/registry.h"
 #include "support/test_env.h"
 
 namespace {
@@ -19,11 +20,6 @@ class DesktopUpkeepTest : public TesselTest {
     CreateFolders(user);
     OverrideSpecialFolder(25, Path("Common Desktop"));
     OverrideSpecialFolder(16, user);
-  }
-  void TearDown() override {
-    OverrideSpecialFolder(25, "");
-    OverrideSpecialFolder(16, "");
-    TesselTest::TearDown();
   }
   void Write(const std::string& name, const std::string& text) {
     CreateFolders(Path(name).substr(0, Path(name).rfind('\\')));
@@ -90,4 +86,24 @@ TEST(DefaultUserDesktop, FollowsTheDefaultUserName) {
   EXPECT_EQ(DefaultUserDesktop("C:\\Users\\Guest", "PCRoom"), "C:\\Users\\PCRoom\\바탕 화면");
   EXPECT_EQ(DefaultUserDesktop("C:\\Users\\pcroom", "PCRoom"), "C:\\Users\\pcroom\\바탕 화면");
   EXPECT_EQ(DefaultUserDesktop("C:\\Users\\Guest", ""), "C:\\Users\\Guest\\바탕 화면");
+}
+
+// Without the shell's folders the desktops are found from the profile values, which hold Korean
+// folder names on the café PCs.
+TEST_F(DesktopUpkeepTest, WithoutShellFoldersTheProfileValuesAreReadWithTheirKoreanNames) {
+  OverrideSpecialFolder(25, "");
+  OverrideSpecialFolder(16, "");
+  ScopedEnvironmentValue allUsers(L"ALLUSERSPROFILE", Path("모든 사용자"));
+  ScopedEnvironmentValue profile(L"USERPROFILE", Path("손님"));
+  RegWriteString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "DefaultUserName",
+                 "피시방");
+  EXPECT_EQ(GetUserDesktopFolder(), Path("피시방\\바탕 화면"));
+
+  Write("모든 사용자\\바탕 화면\\left.lnk", "x");
+  Write("피시방\\바탕 화면\\game.url", "x");
+  Write("Skin\\RDir\\Owner.url", "owner");
+  RestoreDesktop();
+  EXPECT_FALSE(PathExists(Path("모든 사용자\\바탕 화면\\left.lnk")));
+  EXPECT_FALSE(PathExists(Path("피시방\\바탕 화면\\game.url")));
+  EXPECT_EQ(ReadBytes("피시방\\바탕 화면\\Owner.url"), "owner");
 }

@@ -7,6 +7,30 @@
 #include "support/test_env.h"
 
 namespace {
+LUID ShutdownPrivilege() {
+  LUID id{};
+  LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &id);
+  return id;
+}
+
+void SwitchShutdownPrivilege(bool on) {
+  HANDLE token;
+  ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
+  TOKEN_PRIVILEGES change{1, {{ShutdownPrivilege(), on ? static_cast<DWORD>(SE_PRIVILEGE_ENABLED) : 0u}}};
+  EXPECT_TRUE(AdjustTokenPrivileges(token, FALSE, &change, 0, nullptr, nullptr));
+  CloseHandle(token);
+}
+
+bool ShutdownPrivilegeIsOn() {
+  HANDLE token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  PRIVILEGE_SET asked{1, PRIVILEGE_SET_ALL_NECESSARY, {{ShutdownPrivilege(), 0}}};
+  BOOL on = FALSE;
+  PrivilegeCheck(token, &asked, &on);
+  CloseHandle(token);
+  return on;
+}
+
 class DisplaySettingsTest : public TesselTest {
  protected:
   void SetUp() override {
@@ -63,4 +87,18 @@ TEST_F(DisplaySettingsTest, OnlyAListedWantedModeIsAppliedAndARestartIsAskedFor)
   answer = DISP_CHANGE_BADMODE;
   ApplyDisplaySettings();
   EXPECT_EQ(boxes.shown.back().text, "ERROR -> -2");
+}
+
+// Windows refuses to restart for a program whose shutdown privilege is not switched on.
+TEST_F(DisplaySettingsTest, TheRestartAfterAModeChangeHasTheShutdownPrivilegeSwitchedOn) {
+  SwitchShutdownPrivilege(false);
+  ASSERT_FALSE(ShutdownPrivilegeIsOn());
+  bool onAtRestart = false;
+  SetDisplaySystem({[](const DisplayMode&) { return static_cast<long>(DISP_CHANGE_RESTART); },
+                    [&] { onAtRestart = ShutdownPrivilegeIsOn(); }});
+  TheApp().Settings.Display = "800×600,32bit,60Hz";
+  TheApp().DisplayModes = {{800, 600, 32, 60, "800×600,32bit,60Hz"}};
+  boxes.answers = {IDYES};
+  ApplyDisplaySettings();
+  EXPECT_TRUE(onAtRestart);
 }

@@ -31,7 +31,6 @@ class NetworkIdentityTest : public TesselTest {
   }
   void TearDown() override {
     SetNetworkSystem({});
-    OverrideSpecialFolder(37, "");
     TheFrmTray().Unload();
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
@@ -61,7 +60,14 @@ TEST_F(NetworkIdentityTest, ChangIpWritesTheBatchAndRunsItHiddenWhenThisPcHasAnA
             "C:\\WINDOWS\\system32\\netsh -c int ip set address name=\"\xB7\xCE\xC4\xC3 \xBF\xB5\xBF\xAA "
             "\xBF\xAC\xB0\xE1\" source=static addr=10.0.0.107 mask=255.255.255.0 gateway=10.0.0.1 gwmetric=0")
       << "the connection's Korean name in the ANSI code page";
-  EXPECT_NE(batch.find(" addr=168.126.63.1 register=PRIMARY\r\n"), std::string::npos);
+  const std::string netsh = "C:\\WINDOWS\\system32\\netsh -c ";
+  const std::string name = "name=\"\xB7\xCE\xC4\xC3 \xBF\xB5\xBF\xAA \xBF\xAC\xB0\xE1\"";
+  EXPECT_EQ(batch.substr(batch.find("\r\n") + 2),
+            netsh + "int ip set dns " + name + " source=static addr=168.126.63.1 register=PRIMARY\r\n" +
+            netsh + "int ip add dns " + name + " addr= index=2\r\n" +
+            netsh + "int ip set wins " + name + " source = static addr = none\r\n" +
+            netsh + "interface dump > ip.txt\r\n")
+      << "an empty DNS2 still gives its line, with an empty address";
   EXPECT_FALSE(FileExists(Path("ip.txt"))) << "the old dump is removed";
   ASSERT_EQ(launches.started.size(), 1u);
   EXPECT_EQ(launches.started[0].file, Path("ipSet.bat"));

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "catalog/game_entries.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
 #include "store/system_info.h"
 #include "store/text_codec.h"
+#include "store/folder_entries.h"
 #include "support/test_env.h"
+#include "upkeep/client_settings_file.h"
+#include "upkeep/display_settings.h"
 
 namespace {
 constexpr const char* kRunOnce = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
@@ -19,10 +25,6 @@ class PcUpkeepTest : public TesselTest {
     OverrideSpecialFolder(36, windows.path());
     CreateDirectoryW(Widen(Path("Skin")).c_str(), nullptr);
     WriteTextFile(Path("Skin\\Dstartfix.exe"), "fix-up", false, false);
-  }
-  void TearDown() override {
-    OverrideSpecialFolder(36, "");
-    TesselTest::TearDown();
   }
   std::string RunOnceValue() { return RegReadString(HKEY_LOCAL_MACHINE, kRunOnce, "dStartfix", "none"); }
 
@@ -93,4 +95,89 @@ TEST_F(PcUpkeepTest, InputValuesAreWrittenOnlyWhenSwitchedOn) {
   SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(speed)), 0);
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardDelay"), "2");
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Mouse", "MouseSensitivity"), "12");
+}
+
+TEST_F(PcUpkeepTest, ReadingAFixedDesktopFromTheSettingsFileWritesTheHangTimeouts) {
+  const char* control = "SYSTEM\\CurrentControlSet\\Control";
+  const char* policies = "SOFTWARE\\Policies\\Microsoft\\Windows\\System";
+  RegWriteString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout", "60");
+  WriteTextFile(Path("env.mts"), "[ENV]\r\nDeskFix=0\r\n", false, false);
+  LoadClientSettings();
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout", "none"), "none");
+
+  WriteTextFile(Path("env.mts"), "[ENV]\r\n deskfix = 1 \r\nDeskFix=0\r\n", false, false);
+  LoadClientSettings();
+  EXPECT_EQ(TheApp().Settings.DeskFix, "0") << "a later line wins";
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout"), "5000") << "but 1 was read";
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, control, "WaitToKillServiceTimeout"), "10000");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, policies, "ProfileUnloadTimeout"), "60") << "left to the shutdown time-outs";
+  EXPECT_EQ(RunOnceValue(), "none") << "and so is the network-tool check";
+}
+
+TEST_F(PcUpkeepTest, ShutdownUpkeepRestoresOrCleansTheDesktopsAndAppliesTheOwnersSettings) {
+  TempFolder common, user;
+  OverrideSpecialFolder(25, common.path());
+  OverrideSpecialFolder(16, user.path());
+  CreateFolders(Path("Skin\\RDir"));
+  WriteTextFile(Path("Skin\\RDir\\Owner.url"), "owner", false, false);
+  WriteTextFile(Path("Game.mts"), "[1]\r\nTitle=Game\r\n", false, false);
+  LoadGameEntries();
+  std::vector<std::string> modes;
+  SetDisplaySystem({[&](const DisplayMode& mode) {
+                      modes.push_back(mode.text);
+                      return 0L;
+                    },
+                    [] {}});
+  TheApp().DisplayModesFilled = true;
+  TheApp().DisplayModes = {{800, 600, 32, 60, "800×600,32bit,60Hz"}};
+  ClientSettings& settings = TheApp().Settings;
+  settings.Display = "800×600,32bit,60Hz";
+  auto left = [](const TempFolder& desktop) {
+    std::vector<std::string> names;
+    for (const FolderEntry& entry : ListFolder(desktop.path())) names.push_back(entry.name);
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const std::string& name : names) text += name + " ";
+    return text;
+  };
+
+  struct Case {
+    const char *deskFix, *delOption;
+    bool fixUpArmed;
+    const char *commonLeft, *userLeft;
+  };
+  for (const Case& c : {Case{"1", "0", false, "", "Owner.url "}, Case{"1", "1", true, "Game.lnk Notes.txt ", "Game.lnk Notes.txt "},
+                        Case{"0", "2", false, "Notes.txt ", "Notes.txt "}, Case{"0", "3", false, "Game.lnk ", "Game.lnk "},
+                        Case{"0", "9", false, "Game.lnk Notes.txt ", "Game.lnk Notes.txt "}}) {
+    for (const TempFolder* desktop : {&common, &user}) {
+      for (const FolderEntry& entry : ListFolder(desktop->path())) RemoveFile(*desktop / entry.name);
+      for (const char* name : {"Game.lnk", "Notes.txt"}) WriteTextFile(*desktop / name, "x", false, false);
+    }
+    settings.DeskFix = c.deskFix;
+    settings.DelOption = c.delOption;
+    TheApp().DstartfixActive = c.fixUpArmed;
+    ShutdownUpkeep();
+    EXPECT_EQ(left(common), c.commonLeft) << c.deskFix << c.delOption << c.fixUpArmed;
+    EXPECT_EQ(left(user), c.userLeft) << c.deskFix << c.delOption << c.fixUpArmed;
+  }
+  EXPECT_TRUE(modes.empty()) << "DisplayOption is off";
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardDelay", "none"), "none");
+
+  const char* run = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  RegWriteString(HKEY_LOCAL_MACHINE, run, "Stray", "stray.exe");
+  settings.DeskFix = "0";
+  settings.DelOption = "0";
+  settings.Start = "1";
+  settings.DisplayOption = settings.KeyBoard = "1";
+  settings.KeyBoardDelay = "3";
+  ShutdownUpkeep();
+  EXPECT_EQ(modes, std::vector<std::string>{"800×600,32bit,60Hz"});
+  EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, "Control Panel\\Keyboard", "KeyboardDelay"), "3");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, run, "Stray"), "stray.exe") << "start-up lists only with Start 2";
+
+  settings.Start = "2";
+  ShutdownUpkeep();
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, run, "Stray", "gone"), "gone");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, run, "Tessel"), Path("TSLC_Ag.exe"));
+  SetDisplaySystem({});
 }

@@ -1,6 +1,8 @@
-// Waits for or closes a window by class name, for scripts that drive the program from outside.
+// Waits for, presses or closes a window by class name, for scripts that drive the program from outside.
 //   winctl wait CLASS [TIMEOUT_MS]   exit 0 once a window of that class exists (message-only too)
 //   winctl close CLASS [TIMEOUT_MS]  post WM_CLOSE to it and exit 0 once its process has ended
+//   winctl click CLASS               a left click in the middle of the window
+//   winctl press CLASS ID            a click of its child button with that control id
 // With WINCTL_DESKTOP set, the window is looked for on that desktop (a Wine virtual desktop).
 #include <windows.h>
 
@@ -48,12 +50,29 @@ int Close(const wchar_t* className, DWORD timeoutMs) {
   return ended ? 0 : 1;
 }
 
+int Click(const wchar_t* className) {
+  HWND hwnd = WaitFor(className, 5000);
+  if (!hwnd) return 1;
+  RECT area{};
+  GetClientRect(hwnd, &area);
+  LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
+  PostMessageW(hwnd, WM_MOUSEMOVE, 0, middle);
+  PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessageW(hwnd, WM_LBUTTONUP, 0, middle);
+  return 0;
+}
 
+int Press(const wchar_t* className, int id) {
+  HWND hwnd = WaitFor(className, 5000);
+  if (!hwnd) return 1;
+  PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd, id)));
+  return 0;
+}
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    fwprintf(stderr, L"usage: winctl wait|close CLASS [TIMEOUT_MS]\n");
+    fwprintf(stderr, L"usage: winctl wait|close CLASS [TIMEOUT_MS] | click CLASS | press CLASS ID\n");
     return 2;
   }
   DWORD timeoutMs = argc > 3 ? wcstoul(argv[3], nullptr, 10) : 20000;
@@ -64,6 +83,8 @@ int wmain(int argc, wchar_t** argv) {
     return 1;
   }
   if (command == L"close") return Close(argv[2], timeoutMs);
+  if (command == L"click") return Click(argv[2]);
+  if (command == L"press" && argc > 3) return Press(argv[2], _wtoi(argv[3]));
   fwprintf(stderr, L"winctl: unknown command %ls\n", argv[1]);
   return 2;
 }
