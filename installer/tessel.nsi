@@ -199,10 +199,11 @@ Section /o "un.설정과 자료도 모두 삭제 (폴더 전체)" UnSecData
     DetailPrint "$INSTDIR 폴더는 지우지 않습니다."
     Return
   ${EndIf}
-  RMDir /r "$INSTDIR"
   SetRegView 32
   DeleteRegKey HKCU "${TESSEL_KEY}"
   SetRegView 64
+  ; Last, so that whoever waits for the uninstaller to finish can watch for the folder to go.
+  RMDir /r "$INSTDIR"
 SectionEnd
 
 Function un.onInit

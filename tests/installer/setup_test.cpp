@@ -82,10 +82,28 @@ std::string ManifestOf(const std::string& program) {
   return text;
 }
 
-// The tray window of a Tessel that the setup started, whichever process it is.
-HWND AnyTray() {
+std::string ProgramOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (!process) return {};
+  wchar_t path[MAX_PATH] = {};
+  DWORD length = MAX_PATH;
+  BOOL found = QueryFullProcessImageNameW(process, 0, path, &length);
+  CloseHandle(process);
+  return found ? Narrow(std::wstring_view(path, length)) : std::string();
+}
+
+// The tray window of the Tessel that runs from this program file, started by whoever.
+HWND TrayOf(const std::string& program, DWORD timeoutMs) {
   HWND tray = nullptr;
-  WaitUntil([&] { return (tray = FindWindowExW(HWND_MESSAGE, nullptr, L"FrmTray", nullptr)) != nullptr; }, 20000);
+  WaitUntil([&] {
+    for (tray = FindWindowExW(HWND_MESSAGE, nullptr, L"FrmTray", nullptr); tray;
+         tray = FindWindowExW(HWND_MESSAGE, tray, L"FrmTray", nullptr))
+      if (CompareStringOrdinal(Widen(ProgramOf(tray)).c_str(), -1, Widen(program).c_str(), -1, TRUE) == CSTR_EQUAL)
+        return true;
+    return false;
+  }, timeoutMs);
   return tray;
 }
 
@@ -153,10 +171,10 @@ TEST(Setup, InstallsSilentlyStartsUpgradesOverTheRunningProgramAndUninstallsKeep
   EXPECT_EQ(program.WaitForExit(), 0u) << "ended cleanly for the upgrade";
   ExpectOwnersFiles(folder, "the upgrade");
   EXPECT_EQ(ReadFileBytes(background).value_or(""), picture);
-  HWND tray = AnyTray();
+  HWND tray = TrayOf(folder + "\\TSLC.exe", 20000);
   ASSERT_NE(tray, nullptr) << "started again after the upgrade";
   PostMessageW(tray, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([] { return !FindWindowExW(HWND_MESSAGE, nullptr, L"FrmTray", nullptr); }, 20000));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(tray); }, 20000));
 
   ASSERT_TRUE(Uninstall(folder));
   ExpectOwnersFiles(folder, "uninstalling");
@@ -172,7 +190,7 @@ TEST(Setup, InstallsSilentlyStartsUpgradesOverTheRunningProgramAndUninstallsKeep
 TEST(Setup, TakesTheCafesServersAndAPurgingUninstallRemovesTheWholeFolderAndThem) {
   TempFolder temp;
   const std::string folder = temp / "Tessel";
-  ASSERT_EQ(Run("\"" + kSetup + "\" /S /UPDATEHOST=update.cafe.example /PATCHHOST=http://patch.cafe.example:8080 /D=" +
+  ASSERT_EQ(::Run("\"" + kSetup + "\" /S /UPDATEHOST=update.cafe.example /PATCHHOST=\"http://patch.cafe.example:8080\" /D=" +
                     folder,
                 120000),
             0u);
@@ -180,6 +198,6 @@ TEST(Setup, TakesTheCafesServersAndAPurgingUninstallRemovesTheWholeFolderAndThem
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "PatchHost"), "http://patch.cafe.example:8080");
   WriteOwnersFiles(folder);
   ASSERT_TRUE(Uninstall(folder, " /PURGE"));
-  EXPECT_TRUE(WaitUntil([&] { return !PathExists(folder); }, 30000));
+  ASSERT_TRUE(WaitUntil([&] { return !PathExists(folder); }, 30000));
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "UpdateHost"), "");
 }
