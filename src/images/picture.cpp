@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "images/resample.h"
 #include "store/com.h"
 #include "store/files.h"
 #include "store/text_codec.h"
@@ -149,11 +150,18 @@ Picture LoadPicture(const std::string& path) {
 
 void DrawPicture(HDC target, const Picture& picture, const RECT& area) {
   if (!picture) return;
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  // Enlarged by up to twice, as the screen's scale does to the skin, a picture is resampled; a
+  // tile stretched over a window is not worth it.
+  const bool enlarged = width >= picture.width() && height >= picture.height() &&
+                        (width > picture.width() || height > picture.height()) && width <= 2 * picture.width() &&
+                        height <= 2 * picture.height();
+  const Picture smooth = enlarged ? ResampleBilinear(picture, width, height) : Picture();
+  const Picture& drawn = smooth ? smooth : picture;
   HDC source = CreateCompatibleDC(target);
-  HGDIOBJ previous = SelectObject(source, picture.bitmap());
+  HGDIOBJ previous = SelectObject(source, drawn.bitmap());
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(target, area.left, area.top, area.right - area.left, area.bottom - area.top, source, 0, 0,
-             picture.width(), picture.height(), blend);
+  AlphaBlend(target, area.left, area.top, width, height, source, 0, 0, drawn.width(), drawn.height(), blend);
   SelectObject(source, previous);
   DeleteDC(source);
 }

@@ -173,12 +173,16 @@ TEST(Setup, InstallsSilentlyStartsUpgradesOverTheRunningProgramAndUninstallsKeep
   EXPECT_EQ(ReadFileBytes(background).value_or(""), picture);
   HWND tray = TrayOf(folder + "\\TSLC.exe", 20000);
   ASSERT_NE(tray, nullptr) << "started again after the upgrade";
+  DWORD restarted = 0;
+  GetWindowThreadProcessId(tray, &restarted);
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, restarted);
   PostMessageW(tray, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(tray); }, 20000));
+  ASSERT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
+  CloseHandle(process);
 
   ASSERT_TRUE(Uninstall(folder));
   ExpectOwnersFiles(folder, "uninstalling");
-  EXPECT_TRUE(ProgramFilesIn(folder).empty());
+  for (const std::string& left : ProgramFilesIn(folder)) ADD_FAILURE() << left << " left behind";
   for (const char* part : {"Skin\\Default", "Skin\\htm", "image"})
     EXPECT_FALSE(PathExists(JoinPath(folder, part))) << part;
   EXPECT_EQ(Uninstaller(L"InstallLocation"), "");
