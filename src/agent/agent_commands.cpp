@@ -33,6 +33,12 @@ std::function<void()> Receiver(std::function<void()> AgentReceivers::*slot) {
   };
 }
 
+std::function<void()> SettingsCommand(std::string command) {
+  return [command] {
+    if (const auto& receiver = TheAgentReceivers().settingsCommand) receiver(command);
+  };
+}
+
 void HideSkinned() {
   WithMenu([](MenuWindow& menu) { menu.HideSkinnedWindow(); });
 }
@@ -150,9 +156,8 @@ const std::map<std::string, std::function<void()>>& Commands() {
          LoadGameEntries();
          if (Layout() == 0) WithMenu([](MenuWindow& menu) { menu.cmdMenu_Click(0); });
        }},
-      // "IPS" and "GF" reach the settings window (frmEnv), which lands later.
-      {"IPS", [] {}},
-      {"GF", [] {}},
+      {"IPS", SettingsCommand("IPS")},
+      {"GF", SettingsCommand("GF")},
       {"ALL", All},
       {"A1", ReloadCategories},
       {"CD", CloseDown},

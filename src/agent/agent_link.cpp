@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "agent/agent_receivers.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
 
@@ -16,7 +17,8 @@ std::optional<std::string> DecodeAgentRecord(const COPYDATASTRUCT* record) {
 void HandleAgentMessage(const COPYDATASTRUCT* record) {
   if (!record) return;
   if (record->dwData == kAgentSettingsText) {
-    // The settings window (frmEnv) lands later; until then the server list has no receiver.
+    const auto& receiver = TheAgentReceivers().settingsText;
+    if (auto text = DecodeAgentRecord(record); text && receiver) receiver(*text);
     return;
   }
   if (record->dwData != kAgentCommand) return;

@@ -1,5 +1,6 @@
 #include "app/agent_wiring.h"
 
+#include "admin/frm_env.h"
 #include "agent/agent_receivers.h"
 #include "app/frm_tray.h"
 #include "app/layout_switch.h"
@@ -9,4 +10,6 @@ void ConnectAgentReceivers() {
   receivers.switchLayout = SwitchLayout;
   receivers.changeIp = [] { TheFrmTray().ChangIP(); };
   receivers.readRecoveryState = [] { TheFrmTray().IPCA_CHK(); };
+  receivers.settingsCommand = [](const std::string& command) { TheFrmEnv().ReceiveAgentCommand(command); };
+  receivers.settingsText = [](const std::string& text) { TheFrmEnv().ReceiveSettingsText(text); };
 }

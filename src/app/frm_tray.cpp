@@ -1,12 +1,13 @@
 #include "app/frm_tray.h"
 
+#include "admin/frm_about.h"
+#include "admin/frm_pass.h"
+#include "admin/recovery_libraries.h"
 #include "agent/agent_link.h"
 #include "agent/menu_actions.h"
-#include "app/recovery_libraries.h"
 #include "app/tray_icon.h"
 #include "state/app_state.h"
 #include "store/files.h"
-#include "store/launch.h"
 #include "store/processes.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
@@ -93,7 +94,7 @@ std::optional<LRESULT> FrmTray::OnMessage(UINT msg, WPARAM, LPARAM lParam) {
 void FrmTray::ShowShortMenu() {
   int chosen = ShowPopupMenu(hwnd(), {{mnu_Setting, "환경설정"}, {0, "-"}, {mnu_About, "정보(&A)"}});
   if (chosen == mnu_Setting) mnu_Setting_Click();
-  // mnu_About opens frmAbout, which lands with the administration windows.
+  if (chosen == mnu_About) OpenAbout();
 }
 
 void FrmTray::mnu_Setting_Click() {
@@ -109,7 +110,7 @@ void FrmTray::mnu_Setting_Click() {
   TheApp().LoginResult.clear();
   if (IsFormLoaded("frmEnv")) return;
   TheApp().LoginPurpose = "SE";
-  // frmPass, which opens frmEnv after the password, lands with the administration windows.
+  OpenLogin();
 }
 
 void FrmTray::mRestore_Click() {
@@ -124,22 +125,14 @@ void FrmTray::IPCA_CHK() { RefreshTrayRecoveryState(); }
 void FrmTray::ChangIP() {
   std::optional<IpTarget> target = ReadIpTarget();
   if (!target) return;
-  if (IsProcessRunning("cmd.exe")) {
-    LaunchRequest kill;
-    kill.file = "tskill.exe";
-    kill.arguments = "cmd";
-    kill.show = SW_HIDE;
-    Launch(kill);
-  }
-  WriteIpBatch(*target);
-  ipTarget_ = target;
-  if (RunIpBatch()) SetTimer(hwnd(), kTimer2, 1000, nullptr);
+  EndCommandInterpreters();
+  if (ipChange_.Start(*target)) SetTimer(hwnd(), kTimer2, 1000, nullptr);
 }
 
 void FrmTray::PollIpChange() {
-  if (IsProcessRunning("cmd.exe")) return;
+  if (ipChange_.Running()) return;
   KillTimer(hwnd(), kTimer2);
-  if (ipTarget_) CompleteIpChange(*ipTarget_);
+  if (auto target = ipChange_.TakeTarget()) CompleteIpChange(*target);
 }
 
 FrmTray& TheFrmTray() {

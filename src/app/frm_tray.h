@@ -41,7 +41,7 @@ class FrmTray : public Window {
   void PollIpChange();
 
   bool iconShown_ = false;
-  std::optional<IpTarget> ipTarget_;  // held from ChangIP to the end of the poll
+  IpBatchChange ipChange_;  // from ChangIP to the end of the poll
 };
 
 FrmTray& TheFrmTray();

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/ready_signal.h"
 #include "app/startup.h"
+#include "store/message_loop.h"
 #include "store/text_codec.h"
 #include "ui/error_trap.h"
 
@@ -17,8 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!started) return 0;
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchQueuedMessage(msg);
   }
   return static_cast<int>(msg.wParam);
 }

@@ -24,19 +24,6 @@
 #include "ui/error_trap.h"
 #include "upkeep/client_settings_file.h"
 
-std::string ExecutableFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return Narrow(path.substr(0, path.find_last_of(L'\\')));
-}
-
 void OpenMenuWindows(int ltype) {
   switch (ltype) {
     case 0:

@@ -8,6 +8,3 @@ bool RunStartup(const std::string& arguments);
 
 // The menu windows of a layout: 0 classic, 1 and 2 skinned with the banner, else none.
 void OpenMenuWindows(int ltype);
-
-// Folder of the running executable, without a trailing backslash.
-std::string ExecutableFolder();

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "state/app_state.h"
-#include "store/files.h"
 #include "store/ini.h"
 #include "store/text_util.h"
 
@@ -12,10 +10,6 @@ int Component(std::string_view text) {
   return static_cast<int>(std::clamp<long long>(ParseLeadingNumber(text), 0, 255));
 }
 }  // namespace
-
-std::string SkinRootFile(const std::string& name) { return JoinPath(JoinPath(TheApp().ProgramFolder, "Skin"), name); }
-std::string SkinFile(const std::string& name) { return SkinRootFile(JoinPath(TheApp().SkinName, name)); }
-std::string DefaultSkinFile(const std::string& name) { return SkinRootFile(JoinPath("Default", name)); }
 
 SkinColors ReadSkinColors() {
   ClsINI colors(SkinFile("Color.ini"), "CONFIG");

@@ -1,14 +1,11 @@
 #pragma once
-// Where the classic menu finds its skin: Skin\<skin name>\ for the current skin, Skin\Default\ for
-// the category and frame pictures every skin shares, and the colours of Color.ini.
+// The classic menu's skin: its files (found as every window finds them) and the colours of Color.ini.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
-std::string SkinFile(const std::string& name);         // Skin\<skin name>\name
-std::string DefaultSkinFile(const std::string& name);  // Skin\Default\name
-std::string SkinRootFile(const std::string& name);     // Skin\name
+#include "ui/skin_files.h"
 
 struct SkinColors {
   COLORREF list = RGB(0, 0, 0);    // R, G, B: the icon list without a background picture

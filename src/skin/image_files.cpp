@@ -2,8 +2,9 @@
 
 #include "state/app_state.h"
 #include "store/files.h"
+#include "store/path_names.h"
 
 std::string ImageFile(const std::string& name) {
-  if (name.empty() || name == "." || name == ".." || name.find_first_of("\\/:") != std::string::npos) return {};
+  if (!IsSafePathElement(name)) return {};
   return JoinPath(JoinPath(TheApp().ProgramFolder, "image"), name);
 }

@@ -36,6 +36,9 @@ struct App {
   bool UnloadRequestedByName = false;
   std::string LoginPurpose;   // what the administrator login is asked to do
   std::string LoginResult;    // what it answered
+  std::string AdminPassword;  // the administrator password, deciphered when the login loads
+  std::string RecoveryModeCode;  // chosen in the recovery-mode dialog, "" when nothing was chosen
+  std::string FileSetResult;     // the settings-file import: "OK" after a clean run that closed it, else "NO"
   ClientSettings Settings;    // read from env.mts; holds ltype
   bool DstartfixActive = false;           // the fix-up program restores the desktop at next logon
   std::vector<DisplayMode> DisplayModes;  // the listed modes, filled once per process

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "store/text_codec.h"
+#include "store/wait.h"
 
 namespace {
 LaunchObserver& Observer() {
@@ -21,7 +22,8 @@ bool ShellStart(const LaunchRequest& request) {
   return result > 32;
 }
 
-bool CreateStart(const LaunchRequest& request) {
+// The started process's handle (the caller closes it), or null.
+HANDLE CreateStarted(const LaunchRequest& request) {
   std::wstring commandLine = Widen(request.file), folder = Widen(request.folder);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
@@ -30,16 +32,32 @@ bool CreateStart(const LaunchRequest& request) {
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, OrNull(folder),
                       &startup, &process))
-    return false;
+    return nullptr;
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+  return process.hProcess;
+}
+
+bool CreateStart(const LaunchRequest& request) {
+  HANDLE process = CreateStarted(request);
+  if (process) CloseHandle(process);
+  return process != nullptr;
 }
 }  // namespace
 
 bool Launch(const LaunchRequest& request) {
   if (Observer()) return Observer()(request);
   return request.road == LaunchRequest::Road::Shell ? ShellStart(request) : CreateStart(request);
+}
+
+std::optional<unsigned long> RunToCompletion(const LaunchRequest& request) {
+  if (Observer()) return Observer()(request) ? std::optional<unsigned long>(0) : std::nullopt;
+  HANDLE process = CreateStarted(request);
+  if (!process) return std::nullopt;
+  WaitForObjectPumping(process);
+  DWORD code = 0;
+  bool known = GetExitCodeProcess(process, &code);
+  CloseHandle(process);
+  return known ? std::optional<unsigned long>(code) : std::nullopt;
 }
 
 bool ShellOpen(const std::string& file, const std::string& arguments, const std::string& folder) {

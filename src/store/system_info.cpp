@@ -78,3 +78,16 @@ std::string GetWindowsVersionName() {
   if (info.dwMajorVersion > 6 || (info.dwMajorVersion == 6 && info.dwMinorVersion > 2)) return "8";
   return WindowsVersionName(info.dwMajorVersion, info.dwMinorVersion);
 }
+
+std::string ExecutableFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return Narrow(path.substr(0, path.find_last_of(L'\\')));
+}

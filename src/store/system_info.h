@@ -10,6 +10,8 @@ void OverrideSpecialFolder(int id, const std::string& path);
 void ClearSpecialFolderStandIns();
 
 std::string GetWindowsFolder();
+// Folder of the running executable, without a trailing backslash.
+std::string ExecutableFolder();
 
 // A value of the process environment in full (Korean profile paths included); "" when unset.
 std::string EnvironmentValue(const std::string& name);

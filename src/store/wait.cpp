@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "store/message_loop.h"
+
 namespace {
 HANDLE g_timerInProgress = nullptr;  // the timer of the wait in progress, if any
 
@@ -17,16 +19,15 @@ bool PumpPending(int& quitCode) {
       quitCode = static_cast<int>(msg.wParam);
       continue;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchQueuedMessage(msg);
   }
   return quit;
 }
 
-// Waits until the timer fires, dispatching input in between; returns whether WM_QUIT was seen.
-bool WaitPumping(HANDLE timer, int& quitCode) {
+// Waits until the handle is signalled, dispatching input in between; returns whether WM_QUIT was seen.
+bool WaitPumping(HANDLE handle, int& quitCode) {
   bool quit = false;
-  while (MsgWaitForMultipleObjects(1, &timer, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+  while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
     quit |= PumpPending(quitCode);
   return quit;
 }
@@ -42,6 +43,11 @@ std::wstring TimerName() {
 void DoEvents() {
   int quitCode = 0;
   if (PumpPending(quitCode)) PostQuitMessage(quitCode);
+}
+
+void WaitForObjectPumping(void* handle) {
+  int quitCode = 0;
+  if (WaitPumping(static_cast<HANDLE>(handle), quitCode)) PostQuitMessage(quitCode);
 }
 
 void WaitMilliseconds(unsigned ms) {

@@ -9,3 +9,6 @@ void DoEvents();
 // another is in progress (from a handler run by the earlier wait) first waits for the earlier
 // one to end, then waits its own full time.
 void WaitMilliseconds(unsigned ms);
+
+// Waits until the handle (a process, an event) is signalled while dispatching messages.
+void WaitForObjectPumping(void* handle);

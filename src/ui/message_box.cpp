@@ -20,6 +20,10 @@ void ShowWarning(const std::string& text, const std::string& caption) {
   ShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION, caption);
 }
 
+void ShowInformation(const std::string& text, const std::string& caption) {
+  ShowMessageBox(text, MB_OK | MB_ICONINFORMATION, caption);
+}
+
 bool Confirm(const std::string& text, const std::string& caption) {
   return ShowMessageBox(text, MB_OKCANCEL | MB_ICONQUESTION, caption) == IDOK;
 }

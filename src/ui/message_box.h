@@ -17,6 +17,8 @@ int ShowMessageBox(const std::string& text, unsigned flags = 0,
                    const std::string& caption = kProgramCaption);
 // Warning with the exclamation icon and OK.
 void ShowWarning(const std::string& text, const std::string& caption = kProgramCaption);
+// Information with its icon and OK.
+void ShowInformation(const std::string& text, const std::string& caption = kProgramCaption);
 // OK/Cancel with the question icon; true for OK.
 bool Confirm(const std::string& text, const std::string& caption = kProgramCaption);
 

@@ -1,5 +1,8 @@
 #include "ui/modal.h"
 
+#include "store/message_loop.h"
+#include "ui/dialog_keys.h"
+
 namespace {
 ModalDriver& Driver() {
   static ModalDriver driver;
@@ -14,9 +17,7 @@ void RunUntilUnloaded(Window& form) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns the process
       break;
     }
-    if (IsDialogMessageW(form.hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    DispatchQueuedMessage(msg);
   }
 }
 }  // namespace
@@ -25,6 +26,7 @@ void ShowModal(Window& form, HWND owner) {
   if (!form.Load()) return;
   bool ownerWasEnabled = owner && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  UseDialogKeys(form.hwnd());
   ShowWindow(form.hwnd(), SW_SHOW);
   if (Driver())
     Driver()(form);
@@ -35,6 +37,12 @@ void ShowModal(Window& form, HWND owner) {
     EnableWindow(owner, TRUE);
     SetActiveWindow(owner);
   }
+}
+
+void ShowModeless(Window& form, int show) {
+  if (!form.Load()) return;
+  ShowWindow(form.hwnd(), show);
+  SetForegroundWindow(form.hwnd());
 }
 
 void SetModalDriver(ModalDriver driver) { Driver() = std::move(driver); }

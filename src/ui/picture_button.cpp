@@ -84,6 +84,18 @@ void PictureButton::SetState(State state) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void PictureButton::PaintPlain(HDC dc, RECT area) const {
+  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  DrawEdge(dc, &area, state_ == State::Pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  wchar_t text[128] = {};
+  GetWindowTextW(hwnd_, text, 128);
+  HGDIOBJ previous = font_ ? SelectObject(dc, font_) : nullptr;
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  DrawTextW(dc, text, -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (previous) SelectObject(dc, previous);
+}
+
 void PictureButton::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd_, &paint);
@@ -97,7 +109,7 @@ void PictureButton::Paint() {
     SendMessageW(GetParent(hwnd_), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
   } else if (!picture) {
-    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    PaintPlain(dc, area);
   }
   DrawPicture(dc, picture, area);
   EndPaint(hwnd_, &paint);
@@ -121,6 +133,14 @@ LRESULT PictureButton::Route(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    case WM_ENABLE:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
     case WM_MOUSEMOVE:
       MouseMoved({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
       return 0;

@@ -3,6 +3,7 @@
 // the left button is held. A click sends WM_COMMAND (BN_CLICKED, the button's id) to the parent.
 // Hover is followed by the system's leave notice, or, for the skinned windows, by holding the
 // mouse capture while the pointer is inside (HoverByCapture).
+// Without pictures it is drawn as a plain button with its window text, in the font it was given.
 #include <windows.h>
 
 #include <string>
@@ -42,8 +43,10 @@ class PictureButton {
   void SetState(State state);
   void MouseMoved(POINT at);
   void Paint();
+  void PaintPlain(HDC dc, RECT area) const;
 
   HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
   State state_ = State::Normal;
   bool tracking_ = false;
   bool byCapture_ = false;

@@ -64,8 +64,12 @@ LRESULT Window::Route(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         handled = 0;
         break;
+      case WM_NOTIFY:
+        if (lParam) handled = OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        if (!handled) handled = OnMessage(msg, wParam, lParam);
+        break;
       case WM_CLOSE:
-        Unload();
+        OnClose();
         handled = 0;
         break;
       case WM_DESTROY:

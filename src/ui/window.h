@@ -36,8 +36,12 @@ class Window {
   virtual WindowOptions Options() const { return {}; }
   virtual void OnLoad() {}
   virtual void OnUnload() {}
+  // The close box (WM_CLOSE); unloads the window unless a form decides otherwise.
+  virtual void OnClose() { Unload(); }
   virtual void OnTimer(UINT_PTR /*id*/) {}
   virtual void OnCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
+  // WM_NOTIFY from a child control; nothing means the default handling.
+  virtual std::optional<LRESULT> OnNotify(const NMHDR& /*header*/) { return std::nullopt; }
   // Every other message; nothing means the default handling.
   virtual std::optional<LRESULT> OnMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
     return std::nullopt;

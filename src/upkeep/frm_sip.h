@@ -1,36 +1,30 @@
 #pragma once
 // The server address dialog: four boxes, one per octet, for the address of the cafe server.
 // On success it leaves the login purpose at "OK".
-#include <array>
 #include <string>
 
-#include "ui/picture_button.h"
-#include "ui/window.h"
+#include "ui/dialog.h"
 
-class FrmSIp : public Window {
+class FrmSIp : public Dialog {
  public:
-  enum Control { txtIP = 100, cmdGAdd = 110, Command1 = 111, CButton1 = 112 };
-
-  FrmSIp() : Window("frmSIp") {}
-  HWND Box(int index) const { return boxes_[static_cast<size_t>(index)]; }
+  FrmSIp() : Dialog("frmSIp") {}
+  // The box of one octet, 0 to 3 (txtIP(0) .. txtIP(3)).
+  HWND Box(int index) const;
   std::string BoxText(int index) const;
 
  protected:
   WindowOptions Options() const override;
   void OnLoad() override;
-  void OnCommand(int id, int code, HWND control) override;
 
  private:
   static LRESULT CALLBACK BoxProcedure(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR index,
                                        DWORD_PTR self);
-  void CreateControls();
   void FillFromRegistry();
   void FocusBox(int index) const;
+  void BoxChanged(int index);
   void cmdGAdd_Click();
   void Command1_Click();
 
-  std::array<HWND, 4> boxes_{};
-  PictureButton ok_, close_;
   bool filling_ = false;  // box changes made by the program are not typing
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "state/app_state.h"
@@ -12,6 +13,7 @@
 #include "store/files.h"
 #include "store/ini.h"
 #include "store/launch.h"
+#include "store/processes.h"
 #include "store/registry.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
@@ -106,12 +108,35 @@ void SetStaticIpByAdapter(const IpTarget& target) {
   SetStaticIpThroughWmi(target);
 }
 
+bool IpBatchChange::Start(const IpTarget& target) {
+  WriteIpBatch(target);
+  target_ = target;
+  if (!RunIpBatch()) target_.reset();
+  return target_.has_value();
+}
+
+bool IpBatchChange::Running() const { return target_ && IsProcessRunning("cmd.exe"); }
+
+std::optional<IpTarget> IpBatchChange::TakeTarget() { return std::exchange(target_, std::nullopt); }
+
+void EndCommandInterpreters() {
+  if (!IsProcessRunning("cmd.exe")) return;
+  LaunchRequest kill;
+  kill.file = "tskill.exe";
+  kill.arguments = "cmd";
+  kill.show = SW_HIDE;
+  Launch(kill);
+}
+
+bool EnsureIpAddress(const IpTarget& target) {
+  if (GetCurrentIp() == target.ip) return true;
+  SetStaticIpByAdapter(target);
+  WaitMilliseconds(1500);
+  return GetCurrentIp() == target.ip;
+}
+
 bool CompleteIpChange(const IpTarget& target) {
-  if (GetCurrentIp() != target.ip) {
-    SetStaticIpByAdapter(target);
-    WaitMilliseconds(1500);
-    if (GetCurrentIp() != target.ip) return false;
-  }
+  if (!EnsureIpAddress(target)) return false;
   if (!target.tesselServer.empty())
     RegWriteString(HKEY_CURRENT_USER, kTesselKey, "SvrIP", target.tesselServer);
   if (!target.agentServer.empty())

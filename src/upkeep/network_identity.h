@@ -31,8 +31,28 @@ bool RunIpBatch();
 // The first non-empty address of the adapter list, spaces removed; "" on any failure.
 std::string GetCurrentIp();
 void SetStaticIpByAdapter(const IpTarget& target);
-// After the batch: checks the address, tries the adapter route once, and when the address is in
-// place stores the server addresses and tells the agent "IP". True when it is in place.
+// One address change through ipSet.bat, from its start to the end of the batch, which the window
+// that started it polls once a second.
+class IpBatchChange {
+ public:
+  // Writes ipSet.bat for the target and starts it hidden; false when the shell refused it.
+  bool Start(const IpTarget& target);
+  // True while the batch runs (a command interpreter is still there).
+  bool Running() const;
+  // The target of the change, once; nothing when none was started since.
+  std::optional<IpTarget> TakeTarget();
+
+ private:
+  std::optional<IpTarget> target_;
+};
+
+// Ends every command interpreter (an earlier batch may hang) when one runs.
+void EndCommandInterpreters();
+// After the batch: true when the PC has the target's address, trying the adapter route once
+// (and waiting for it) when it has not.
+bool EnsureIpAddress(const IpTarget& target);
+// EnsureIpAddress, and when the address is in place stores the server addresses and tells the
+// agent "IP". True when it is in place.
 bool CompleteIpChange(const IpTarget& target);
 
 // Writes PcNum (number as an integer) and, for a non-blank prefix + number, the computer name.

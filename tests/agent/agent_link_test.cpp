@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "agent/agent_receivers.h"
 #include "agent/menu_hook.h"
 #include "app/frm_tray.h"
 #include "menu/classic_menu.h"
@@ -218,4 +219,16 @@ TEST_F(AgentLinkTest, AfterSwitchingAwayAndBackTheCustomerStillCannotCloseTheCla
   EXPECT_TRUE(TheFrmMain().IsLoaded()) << "Alt+F4 leaves the menu and its hook in place";
   EXPECT_EQ(HookedMenuWindow(), &TheFrmMain());
   TheFrmMain().Unload();
+}
+
+TEST_F(AgentLinkTest, SettingsCommandsAndServerListsGoToTheSettingsWindowsReceivers) {
+  Texts commands, lists;
+  TheAgentReceivers().settingsCommand = [&](const std::string& command) { commands.push_back(command); };
+  TheAgentReceivers().settingsText = [&](const std::string& text) { lists.push_back(text); };
+  SendCommand(menu.hwnd(), " ips ");
+  SendCommand(menu.hwnd(), "GF");
+  SendCommand(menu.hwnd(), " 서버 목록 ", 10);
+  EXPECT_EQ(commands, (Texts{"IPS", "GF"}));
+  EXPECT_EQ(lists, Texts{" 서버 목록 "}) << "a class-10 text goes as it came";
+  EXPECT_TRUE(agent.Texts().empty());
 }

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "admin/frm_env.h"
+#include "admin/recovery_libraries.h"
 #include "agent/menu_hook.h"
-#include "app/recovery_libraries.h"
 #include "app/tray_icon.h"
 #include "state/app_state.h"
 #include "store/files.h"
@@ -11,6 +12,8 @@
 #include "store/text_codec.h"
 #include "support/agent_doubles.h"
 #include "support/test_env.h"
+#include "ui/form_registry.h"
+#include "ui/forms.h"
 #include "ui/popup_menu.h"
 
 namespace {
@@ -134,4 +137,23 @@ TEST_F(TrayTest, TheIconsMenuAndDoubleClickReachTheMenuWindowOfTheLayout) {
   EXPECT_EQ(menu.calls, (std::vector<std::string>{"HidePopups", "HideSkinnedWindow"}));
   EXPECT_EQ(TheApp().LoginResult, "");
   EXPECT_EQ(TheApp().LoginPurpose, "SE");
+  Window* login = FindLoadedForm("frmPass");
+  ASSERT_NE(login, nullptr) << "the login opens";
+  EXPECT_TRUE(IsWindowVisible(login->hwnd()));
+  login->Unload();
+
+  OpenSettingsWindow();
+  TheApp().LoginPurpose.clear();
+  ShowWindow(menu.hwnd(), SW_RESTORE);
+  RightClick();
+  EXPECT_FALSE(IsFormLoaded("frmPass")) << "with the settings window open the item only minimises the menu";
+  EXPECT_TRUE(IsIconic(menu.hwnd()));
+  TheFrmEnv().Unload();
+
+  chosen = FrmTray::mnu_About;
+  RightClick();
+  Window* about = FindLoadedForm("frmAbout");
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(IsWindowVisible(about->hwnd()));
+  about->Unload();
 }

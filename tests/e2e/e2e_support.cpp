@@ -103,7 +103,10 @@ RunOutput RunReading(const std::string& commandLine, DWORD timeoutMs) {
 
 ProgramUnderTest::ProgramUnderTest() : RunningProgram({}) {
   SetProgram(folder_ / "tslc.exe");
-  CopyFileW(Widen(TSLC_EXE).c_str(), Widen(folder_ / "tslc.exe").c_str(), FALSE);
+  std::string built(TSLC_EXE);
+  std::string bin = built.substr(0, built.rfind('\\'));
+  for (const char* file : {"tslc.exe", "VdEnc.dll", "vdCab.dll"})
+    CopyFileW(Widen(bin + "\\" + file).c_str(), Widen(folder_ / file).c_str(), FALSE);
 }
 
 RunningProgram::~RunningProgram() { Stop(); }

@@ -53,7 +53,7 @@ class RunningProgram {
   PROCESS_INFORMATION process_{};
 };
 
-// tslc.exe copied into a fresh program folder.
+// tslc.exe and its components copied into a fresh program folder.
 class ProgramUnderTest : public RunningProgram {
  public:
   ProgramUnderTest();

@@ -56,6 +56,7 @@ class TestMenuWindow : public Window, public MenuWindow {
   void SetFixedElement(bool on) override { calls.push_back(on ? "Fixed(on)" : "Fixed(off)"); }
   void PressFloatingButton(int index) override { calls.push_back("Press(F" + std::to_string(index) + ")"); }
   void ShowNotice() override { calls.push_back("ShowNotice"); }
+  void LoginNotice(int reason) override { calls.push_back("LoginNotice(" + std::to_string(reason) + ")"); }
 
  protected:
   WindowOptions Options() const override;

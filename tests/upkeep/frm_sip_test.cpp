@@ -25,7 +25,7 @@ class FrmSIpTest : public TesselTest {
     SetWindowTextW(dialog.Box(box), L"");
     for (wchar_t c : Widen(text)) SendMessageW(dialog.Box(box), WM_CHAR, c, 0);
   }
-  void Click(int id) { SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+  void Click(const char* name) { SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(dialog.controls().IdOf(name), BN_CLICKED), 0); }
   std::string Stored() { return RegReadString(HKEY_CURRENT_USER, kTesselKey, "SvrIP", "none"); }
   FrmSIp dialog;
 };
@@ -36,10 +36,10 @@ TEST_F(FrmSIpTest, TheStoredAddressFillsTheBoxesAndResetAsksBeforeClearingIt) {
   EXPECT_EQ(dialog.BoxText(0), "10");
   EXPECT_EQ(dialog.BoxText(3), "3") << "extra parts are ignored";
   boxes.answers = {IDCANCEL};
-  Click(FrmSIp::Command1);
+  Click("Command1");
   EXPECT_EQ(Stored(), "10.1.2.3.99");
   EXPECT_EQ(boxes.shown[0].flags, static_cast<unsigned>(MB_OKCANCEL | MB_ICONQUESTION));
-  Click(FrmSIp::Command1);
+  Click("Command1");
   EXPECT_EQ(Stored(), "*");
   EXPECT_EQ(dialog.BoxText(0), "");
   EXPECT_EQ(TheApp().LoginPurpose, "OK");
@@ -64,7 +64,7 @@ TEST_F(FrmSIpTest, TypingMovesOnAndOkChecksEachBoxInOrder) {
   for (const char* second : {" ", "16"}) {
     Type(1, second);
     Type(2, "256");
-    Click(FrmSIp::cmdGAdd);
+    Click("cmdGAdd");
   }
   ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(boxes.shown[0].text, "IP주소가 제대로 입력되지 않았습니다1!") << "the blank second box first";
@@ -76,7 +76,7 @@ TEST_F(FrmSIpTest, TypingMovesOnAndOkChecksEachBoxInOrder) {
   EXPECT_TRUE(dialog.IsLoaded());
 
   Type(2, "0");
-  Click(FrmSIp::cmdGAdd);
+  Click("cmdGAdd");
   EXPECT_EQ(Stored(), "192.16.0.255");
   EXPECT_EQ(TheApp().LoginPurpose, "OK");
   EXPECT_FALSE(dialog.IsLoaded());
@@ -86,7 +86,8 @@ TEST_F(FrmSIpTest, TheModalDialogHoldsItsOwnerUntilItsCloseButtonEndsIt) {
   bool shownOverADisabledOwner = false;
   SetModalDriver([&](Window& form) {
     shownOverADisabledOwner = IsWindowVisible(form.hwnd()) && !IsWindowEnabled(dialog.hwnd());
-    SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(FrmSIp::CButton1, BN_CLICKED), 0);
+    auto& shown = static_cast<FrmSIp&>(form);
+    SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(shown.controls().IdOf("CButton1"), BN_CLICKED), 0);
     EXPECT_FALSE(form.IsLoaded());
   });
   ShowFrmSIp(dialog.hwnd());

@@ -1,4 +1,4 @@
-#include "app/recovery_libraries.h"
+#include "admin/recovery_libraries.h"
 
 #include <windows.h>
 
