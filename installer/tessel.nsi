@@ -1,6 +1,7 @@
 ; TesselSetup.exe: installs the Tessel client into a program folder the owner chooses, by hand or
 ; silently (/S /D=folder), and upgrades an earlier install in place.
-; Made by make-setup, which defines VERSION, OUTPUT, ICON and LISTS (the generated file lists).
+; Made by make-setup, which defines VERSION, OUTPUT, ICON, SIDE_PICTURE (the finish page's) and
+; LISTS (the generated file lists).
 ;
 ; The program folder holds the owner's data beside the program (env.mts, Game.mts, ip.ini,
 ; ipc.ini, the files directly in Skin\, logs, category folders): the uninstaller removes only
@@ -39,6 +40,7 @@ Var Upgrade
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
 !define MUI_ABORTWARNING
 !define MUI_DIRECTORYPAGE_TEXT_TOP "Tessel을 설치할 폴더를 고르십시오. 설정 파일(env.mts)과 게임 목록, 기록도 이 폴더에 저장되므로 Program Files 밖의 폴더를 권합니다. 이미 설치된 폴더를 고르면 설정은 그대로 두고 프로그램만 새로 바꿉니다."
 !insertmacro MUI_PAGE_DIRECTORY
@@ -188,7 +190,7 @@ Section "un.Tessel" UnSecProgram
   RMDir "$INSTDIR"
 SectionEnd
 
-Section /o "un.설정과 자료도 모두 삭제 (폴더 전체)" UnSecData
+Section /o "un.설정과 자료도 삭제" UnSecData
   ; Never a whole drive or a folder of Windows itself, whatever the folder was called.
   StrLen $0 "$INSTDIR"
   ${If} $0 <= 3
@@ -205,6 +207,11 @@ Section /o "un.설정과 자료도 모두 삭제 (폴더 전체)" UnSecData
   ; Last, so that whoever waits for the uninstaller to finish can watch for the folder to go.
   RMDir /r "$INSTDIR"
 SectionEnd
+
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecProgram} "Tessel이 설치한 프로그램 파일, 바로 가기, 시작 프로그램 등록을 지웁니다."
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecData} "$INSTDIR 폴더 전체(설정, 게임 목록, IP 목록, 기록, 카테고리 폴더)와 이 사용자의 Tessel 설정도 지웁니다."
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
 
 Function un.onInit
   SetRegView 64
