@@ -8,6 +8,7 @@
 #include <map>
 #include <utility>
 
+#include "images/resample.h"
 #include "store/com.h"
 #include "store/files.h"
 #include "store/text_codec.h"
@@ -184,9 +185,17 @@ void DrawPiece(HDC target, RECT to, HDC source, RECT from, bool opaque) {
 
 void DrawPicture(HDC target, const Picture& picture, const RECT& area) {
   if (!picture) return;
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  // Enlarged by up to twice, as the screen's scale does to the skin, a picture is resampled; a
+  // tile stretched over a window is not worth it.
+  const bool enlarged = width >= picture.width() && height >= picture.height() &&
+                        (width > picture.width() || height > picture.height()) && width <= 2 * picture.width() &&
+                        height <= 2 * picture.height();
+  const Picture smooth = enlarged ? ResampleBilinear(picture, width, height) : Picture();
+  const Picture& drawn = smooth ? smooth : picture;
   HDC source = CreateCompatibleDC(target);
-  HGDIOBJ previous = SelectObject(source, picture.bitmap());
-  DrawPiece(target, area, source, {0, 0, picture.width(), picture.height()}, picture.opaque());
+  HGDIOBJ previous = SelectObject(source, drawn.bitmap());
+  DrawPiece(target, area, source, {0, 0, drawn.width(), drawn.height()}, picture.opaque());
   SelectObject(source, previous);
   DeleteDC(source);
 }

@@ -23,8 +23,10 @@
 namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kNoticeMilliseconds = 5000;
+// At 100 %, like the skin's pictures.
 constexpr int kResizeEdge = 6;
 constexpr SIZE kDefaultSize{1000, 720};
+constexpr int kFontHeight = 14;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -56,7 +58,7 @@ WindowOptions FrmMain::Options() const {
   options.caption = "Tessel";
   options.style = WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_SYSMENU | WS_CLIPCHILDREN;
   options.exStyle = WS_EX_APPWINDOW;
-  SIZE size = ClampMenuSize(kDefaultSize, ScreenSize());
+  SIZE size = ClampMenuSize({ScaledPixels(kDefaultSize.cx), ScaledPixels(kDefaultSize.cy)}, ScreenSize());
   SIZE screen = ScreenSize();
   options.x = (screen.cx - size.cx) / 2;
   options.y = (screen.cy - size.cy) / 2;
@@ -97,7 +99,7 @@ void FrmMain::OnUnload() {
 }
 
 void FrmMain::CreateControls() {
-  font_ = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+  font_ = CreateFontW(-ScaledPixels(kFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"NanumGothic");
   list_.Create(hwnd(), kIconListId);
   SendMessageW(list_.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -352,8 +354,9 @@ LRESULT FrmMain::HitTest(LPARAM lParam) const {
   RECT client;
   GetClientRect(hwnd(), &client);
   if (!IsZoomed(hwnd())) {
-    bool left = at.x < kResizeEdge, right = at.x >= client.right - kResizeEdge;
-    bool top = at.y < kResizeEdge, bottom = at.y >= client.bottom - kResizeEdge;
+    const int edge = ScaledPixels(kResizeEdge);
+    bool left = at.x < edge, right = at.x >= client.right - edge;
+    bool top = at.y < edge, bottom = at.y >= client.bottom - edge;
     if (top && left) return HTTOPLEFT;
     if (top && right) return HTTOPRIGHT;
     if (bottom && left) return HTBOTTOMLEFT;

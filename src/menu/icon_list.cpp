@@ -6,6 +6,7 @@
 
 #include "menu/folder_listing.h"
 #include "store/text_codec.h"
+#include "ui/twips.h"
 
 namespace {
 constexpr int kImageNotLoaded = -2;
@@ -49,7 +50,8 @@ bool IconList::Create(HWND parent, int id) {
   images_ = ImageList_Create(kIconPictureSize, kIconPictureSize, ILC_COLOR32, 64, 64);
   ListView_SetImageList(hwnd_, images_, LVSIL_NORMAL);
   ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_DOUBLEBUFFER);
-  ListView_SetIconSpacing(hwnd_, 96, 88);
+  // Room for a 48-pixel picture and two lines of the menu's font, at the screen's scale.
+  ListView_SetIconSpacing(hwnd_, ScaledPixels(96), ScaledPixels(88));
   const wchar_t* captions[] = {L"NAME", L"RANK"};
   for (int i = 0; i < 2; ++i) {
     LVCOLUMNW column{};

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/twips.h"
+
 namespace {
 Picture Load(const std::string& name) { return LoadPicture(DefaultSkinFile(name + ".jpg")); }
 
@@ -13,24 +15,26 @@ void Fill(HDC dc, const RECT& area, COLORREF color) {
   DeleteObject(brush);
 }
 
+// A piece's own size on this screen: the skin is drawn for 100 %.
+LONG Width(const Picture& piece) { return ScaledPixels(piece.width()); }
+LONG Height(const Picture& piece) { return ScaledPixels(piece.height()); }
+
 // An end piece at its own width against the right side of a bar.
-RECT RightEnd(const RECT& bar, const Picture& piece) {
-  return {bar.right - piece.width(), bar.top, bar.right, bar.bottom};
-}
+RECT RightEnd(const RECT& bar, const Picture& piece) { return {bar.right - Width(piece), bar.top, bar.right, bar.bottom}; }
 
 // Corners at their own size, edges stretched between them with their own thickness.
 void DrawOutline(HDC dc, const std::array<Picture, 8>& piece, SIZE client) {
   const Picture &topLeft = piece[0], &topEdge = piece[1], &topRight = piece[2], &rightEdge = piece[3],
                 &bottomRight = piece[4], &bottomEdge = piece[5], &bottomLeft = piece[6], &leftEdge = piece[7];
   const LONG w = client.cx, h = client.cy;
-  DrawPicture(dc, topEdge, {topLeft.width(), 0, w - topRight.width(), topEdge.height()});
-  DrawPicture(dc, bottomEdge, {bottomLeft.width(), h - bottomEdge.height(), w - bottomRight.width(), h});
-  DrawPicture(dc, leftEdge, {0, topLeft.height(), leftEdge.width(), h - bottomLeft.height()});
-  DrawPicture(dc, rightEdge, {w - rightEdge.width(), topRight.height(), w, h - bottomRight.height()});
-  DrawPicture(dc, topLeft, {0, 0, topLeft.width(), topLeft.height()});
-  DrawPicture(dc, topRight, {w - topRight.width(), 0, w, topRight.height()});
-  DrawPicture(dc, bottomRight, {w - bottomRight.width(), h - bottomRight.height(), w, h});
-  DrawPicture(dc, bottomLeft, {0, h - bottomLeft.height(), bottomLeft.width(), h});
+  DrawPicture(dc, topEdge, {Width(topLeft), 0, w - Width(topRight), Height(topEdge)});
+  DrawPicture(dc, bottomEdge, {Width(bottomLeft), h - Height(bottomEdge), w - Width(bottomRight), h});
+  DrawPicture(dc, leftEdge, {0, Height(topLeft), Width(leftEdge), h - Height(bottomLeft)});
+  DrawPicture(dc, rightEdge, {w - Width(rightEdge), Height(topRight), w, h - Height(bottomRight)});
+  DrawPicture(dc, topLeft, {0, 0, Width(topLeft), Height(topLeft)});
+  DrawPicture(dc, topRight, {w - Width(topRight), 0, w, Height(topRight)});
+  DrawPicture(dc, bottomRight, {w - Width(bottomRight), h - Height(bottomRight), w, h});
+  DrawPicture(dc, bottomLeft, {0, h - Height(bottomLeft), Width(bottomLeft), h});
 }
 }  // namespace
 
@@ -68,8 +72,8 @@ void DrawMenuFrame(HDC dc, const MenuFrame& frame, const MenuLayout& layout, SIZ
 
   const RECT& column = layout.column;
   DrawPicture(dc, frame.menuMid, column);
-  DrawPicture(dc, frame.menuTop, {column.left, column.top, column.right, column.top + frame.menuTop.height()});
-  DrawPicture(dc, frame.menuBot, {column.left, column.bottom - frame.menuBot.height(), column.right, column.bottom});
+  DrawPicture(dc, frame.menuTop, {column.left, column.top, column.right, column.top + Height(frame.menuTop)});
+  DrawPicture(dc, frame.menuBot, {column.left, column.bottom - Height(frame.menuBot), column.right, column.bottom});
   DrawPicture(dc, frame.columnHead, layout.columnHead);
 
   const RECT& bar = layout.bottomBar;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "ui/twips.h"
+
 namespace {
+// Lengths at 100 %; the skin's pictures are drawn for them.
 constexpr int kGap = 10;
 constexpr int kPad = 6;  // a panel's rim around what it holds
 constexpr int kTopHeight = 64;
@@ -13,6 +16,7 @@ constexpr int kAdWidth = 220;
 constexpr int kMinimiseSize = 28;
 constexpr int kBottomButtonWidth = 96;
 constexpr int kBottomButtonHeight = 40;
+constexpr int kBottomButtonStep = kBottomButtonWidth + 4;
 
 RECT Box(int x, int y, int width, int height) { return {x, y, x + std::max(0, width), y + std::max(0, height)}; }
 RECT Inset(const RECT& area, int dx, int dy) {
@@ -21,40 +25,46 @@ RECT Inset(const RECT& area, int dx, int dy) {
 }  // namespace
 
 MenuLayout LayOutMenu(SIZE client, int visibleCategories) {
-  const int left = kMenuOutline, top = kMenuOutline;
-  const int right = client.cx - kMenuOutline, bottom = client.cy - kMenuOutline;
-  const int column = kCategoryButtonWidth, columnRight = left + column;
-  const int bottomTop = bottom - kBottomHeight;
+  const int outline = ScaledPixels(kMenuOutline), gap = ScaledPixels(kGap), pad = ScaledPixels(kPad);
+  const int topHeight = ScaledPixels(kTopHeight), headHeight = ScaledPixels(kHeadHeight);
+  const int noticeHeight = ScaledPixels(kNoticeHeight), bottomHeight = ScaledPixels(kBottomHeight);
+  const int adWidth = ScaledPixels(kAdWidth), minimise = ScaledPixels(kMinimiseSize);
+  const int column = ScaledPixels(kCategoryButtonWidth), buttonHeight = ScaledPixels(kCategoryButtonHeight);
+  const int left = outline, top = outline;
+  const int right = client.cx - outline, bottom = client.cy - outline;
+  const int columnRight = left + column;
+  const int bottomTop = bottom - bottomHeight;
   MenuLayout layout{};
-  layout.logo = Box(left, top, column, kTopHeight);
-  layout.column = Box(left, top + kTopHeight, column, bottomTop - top - kTopHeight);
-  layout.topBar = Box(columnRight, top, right - columnRight, kTopHeight);
-  layout.minimise = Box(right - kGap - kMinimiseSize, top + (kTopHeight - kMinimiseSize) / 2, kMinimiseSize, kMinimiseSize);
-  layout.web14 = Box(columnRight + kGap, top + kGap, layout.minimise.left - 2 * kGap - columnRight, kTopHeight - 2 * kGap);
-  layout.bottomBar = Box(left, bottomTop, right - left, kBottomHeight);
+  layout.logo = Box(left, top, column, topHeight);
+  layout.column = Box(left, top + topHeight, column, bottomTop - top - topHeight);
+  layout.topBar = Box(columnRight, top, right - columnRight, topHeight);
+  layout.minimise = Box(right - gap - minimise, top + (topHeight - minimise) / 2, minimise, minimise);
+  layout.web14 = Box(columnRight + gap, top + gap, layout.minimise.left - 2 * gap - columnRight, topHeight - 2 * gap);
+  layout.bottomBar = Box(left, bottomTop, right - left, bottomHeight);
 
-  const int contentLeft = columnRight + kGap;
-  layout.noticeBar = Box(contentLeft, top + kTopHeight + kGap, right - kGap - contentLeft, kNoticeHeight);
-  layout.notice = Inset(layout.noticeBar, kNoticeHeight / 2, 3);
-  const int contentTop = layout.noticeBar.bottom + kGap, contentHeight = bottomTop - kGap - contentTop;
-  const int adLeft = right - kGap - kAdWidth;
-  layout.listPanel = Box(contentLeft, contentTop, adLeft - kGap - contentLeft, contentHeight);
-  layout.list = Inset(layout.listPanel, kPad, kPad);
-  layout.adPanel = Box(adLeft, contentTop, kAdWidth, contentHeight);
-  const RECT ads = Inset(layout.adPanel, kPad, kPad);
+  const int contentLeft = columnRight + gap;
+  layout.noticeBar = Box(contentLeft, top + topHeight + gap, right - gap - contentLeft, noticeHeight);
+  layout.notice = Inset(layout.noticeBar, noticeHeight / 2, ScaledPixels(3));
+  const int contentTop = layout.noticeBar.bottom + gap, contentHeight = bottomTop - gap - contentTop;
+  const int adLeft = right - gap - adWidth;
+  layout.listPanel = Box(contentLeft, contentTop, adLeft - gap - contentLeft, contentHeight);
+  layout.list = Inset(layout.listPanel, pad, pad);
+  layout.adPanel = Box(adLeft, contentTop, adWidth, contentHeight);
+  const RECT ads = Inset(layout.adPanel, pad, pad);
   const int web11Height = (ads.bottom - ads.top) * 3 / 5;
   layout.web11 = Box(ads.left, ads.top, ads.right - ads.left, web11Height);
-  layout.web13 = Box(ads.left, layout.web11.bottom + kPad, ads.right - ads.left, ads.bottom - layout.web11.bottom - kPad);
+  layout.web13 = Box(ads.left, layout.web11.bottom + pad, ads.right - ads.left, ads.bottom - layout.web11.bottom - pad);
 
-  layout.columnHead = Box(left, layout.column.top + kGap, column, kHeadHeight);
+  layout.columnHead = Box(left, layout.column.top + gap, column, headHeight);
   int y = layout.columnHead.bottom;
-  for (int i = 0; i < visibleCategories; ++i, y += kCategoryButtonHeight)
-    layout.categories.push_back(Box(left, y, column, kCategoryButtonHeight));
-  layout.web12 = Box(left + kGap, y + kGap, column - 2 * kGap, bottomTop - kGap - (y + kGap));
+  for (int i = 0; i < visibleCategories; ++i, y += buttonHeight)
+    layout.categories.push_back(Box(left, y, column, buttonHeight));
+  layout.web12 = Box(left + gap, y + gap, column - 2 * gap, bottomTop - gap - (y + gap));
 
+  const int bottomButtonHeight = ScaledPixels(kBottomButtonHeight);
   for (int i = 0; i < 4; ++i)
-    layout.bottomButtons[i] = Box(contentLeft + i * (kBottomButtonWidth + 4),
-                                  bottomTop + (kBottomHeight - kBottomButtonHeight) / 2, kBottomButtonWidth,
-                                  kBottomButtonHeight);
+    layout.bottomButtons[i] = Box(contentLeft + ScaledPixels(i * kBottomButtonStep),
+                                  bottomTop + (bottomHeight - bottomButtonHeight) / 2,
+                                  ScaledPixels(kBottomButtonWidth), bottomButtonHeight);
   return layout;
 }

@@ -2,7 +2,8 @@
 // Where the classic menu's parts go for a client area: inside the window's outline, the category
 // column with the logo and a heading at the left, the notice bar and top banner pane above the
 // icon list panel, the ad panel at the right and a pane in the column, the bottom bar with its
-// buttons. Everything follows the window size.
+// buttons. Everything follows the window size; the skin's pictures are made for 100 %, and the
+// fixed lengths grow with the screen's scale.
 #include <windows.h>
 
 #include <vector>
@@ -17,6 +18,7 @@ struct MenuLayout {
   RECT bottomButtons[4];
 };
 
+// At 100 %.
 inline constexpr int kMenuOutline = 4;  // the outline's width on every side
 inline constexpr int kCategoryButtonWidth = 180;
 inline constexpr int kCategoryButtonHeight = 44;

@@ -73,6 +73,9 @@ std::string GetWindowsVersionName() {
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof(info);
   if (!GetVersionExW(&info)) return {};
+  // Our manifest declares Windows 8.1 to 11, so they report their own numbers; the names stop at
+  // 8, which is what those systems report to a program that declares none.
+  if (info.dwMajorVersion > 6 || (info.dwMajorVersion == 6 && info.dwMinorVersion > 2)) return "8";
   return WindowsVersionName(info.dwMajorVersion, info.dwMinorVersion);
 }
 

@@ -3,12 +3,14 @@
 #include <windows.h>
 
 namespace {
-int TwipsPerPixel(int axis) {
+int ScreenDpi(int axis) {
   HDC screen = GetDC(nullptr);
   int dpi = screen ? GetDeviceCaps(screen, axis) : 96;
   if (screen) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? 1440 / dpi : 15;
+  return dpi > 0 ? dpi : 96;
 }
+
+int TwipsPerPixel(int axis) { return 1440 / ScreenDpi(axis); }
 }  // namespace
 
 int TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
@@ -17,3 +19,4 @@ int TwipsToPixelsX(int twips) { return twips / TwipsPerPixelX(); }
 int TwipsToPixelsY(int twips) { return twips / TwipsPerPixelY(); }
 int PixelsToTwipsX(int pixels) { return pixels * TwipsPerPixelX(); }
 int PixelsToTwipsY(int pixels) { return pixels * TwipsPerPixelY(); }
+int ScaledPixels(int pixelsAt100Percent) { return MulDiv(pixelsAt100Percent, ScreenDpi(LOGPIXELSY), 96); }

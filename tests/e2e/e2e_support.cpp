@@ -101,14 +101,17 @@ RunOutput RunReading(const std::string& commandLine, DWORD timeoutMs) {
   return result;
 }
 
-ProgramUnderTest::ProgramUnderTest() {
+ProgramUnderTest::ProgramUnderTest() : RunningProgram({}) {
+  SetProgram(folder_ / "tslc.exe");
   std::string built(TSLC_EXE);
   std::string bin = built.substr(0, built.rfind('\\'));
   for (const char* file : {"tslc.exe", "VdEnc.dll", "vdCab.dll"})
     CopyFileW(Widen(bin + "\\" + file).c_str(), Widen(folder_ / file).c_str(), FALSE);
 }
 
-ProgramUnderTest::~ProgramUnderTest() {
+RunningProgram::~RunningProgram() { Stop(); }
+
+void RunningProgram::Stop() {
   if (!process_.hProcess) return;
   if (WaitForExit(0) == STILL_ACTIVE) {
     TerminateProcess(process_.hProcess, 1);
@@ -116,14 +119,15 @@ ProgramUnderTest::~ProgramUnderTest() {
   }
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
+  process_ = {};
 }
 
-bool ProgramUnderTest::Start(const std::string& arguments) {
-  return Launch("\"" + (folder_ / "tslc.exe") + "\"" + (arguments.empty() ? "" : " " + arguments), folder_.path(),
+bool RunningProgram::Start(const std::string& arguments) {
+  return Launch("\"" + exe_ + "\"" + (arguments.empty() ? "" : " " + arguments), exe_.substr(0, exe_.rfind('\\')),
                 process_);
 }
 
-bool ProgramUnderTest::WaitUntilReady(DWORD timeoutMs) {
+bool RunningProgram::WaitUntilReady(DWORD timeoutMs) {
   bool ready = false;
   WaitUntil([&] {
     if (HANDLE event = OpenEventW(SYNCHRONIZE, FALSE, ReadyEventName(processId()).c_str())) {
@@ -135,13 +139,13 @@ bool ProgramUnderTest::WaitUntilReady(DWORD timeoutMs) {
   return ready;
 }
 
-DWORD ProgramUnderTest::WaitForExit(DWORD timeoutMs) {
+DWORD RunningProgram::WaitForExit(DWORD timeoutMs) {
   DWORD code = STILL_ACTIVE;
   if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process_.hProcess, &code);
   return code;
 }
 
-DWORD ProgramUnderTest::End() {
+DWORD RunningProgram::End() {
   if (HWND tray = WaitForWindow("FrmTray", processId(), 2000)) PostMessageW(tray, WM_CLOSE, 0, 0);
   return WaitForExit();
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "support/test_env.h"
 
@@ -25,12 +26,14 @@ struct RunOutput {
 // Runs a console program to its end, reading what it writes.
 RunOutput RunReading(const std::string& commandLine, DWORD timeoutMs = 20000);
 
-class ProgramUnderTest {
+// A program started from where it lies, as its own process, watched from outside.
+class RunningProgram {
  public:
-  ProgramUnderTest();  // copies tslc.exe and its components into a fresh program folder
-  ~ProgramUnderTest();  // ends the process if it still runs
+  explicit RunningProgram(std::string exePath) : exe_(std::move(exePath)) {}
+  ~RunningProgram();  // ends the process if it still runs
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
 
-  const TempFolder& folder() const { return folder_; }
   DWORD processId() const { return process_.dwProcessId; }
 
   bool Start(const std::string& arguments = {});
@@ -41,7 +44,23 @@ class ProgramUnderTest {
   // Asks the tray window to unload, as a clean end; returns the exit code.
   DWORD End();
 
+ protected:
+  void SetProgram(std::string exePath) { exe_ = std::move(exePath); }
+  void Stop();  // ends the process if it still runs
+
+ private:
+  std::string exe_;
+  PROCESS_INFORMATION process_{};
+};
+
+// tslc.exe and its components copied into a fresh program folder.
+class ProgramUnderTest : public RunningProgram {
+ public:
+  ProgramUnderTest();
+  ~ProgramUnderTest() { Stop(); }  // before the folder goes
+
+  const TempFolder& folder() const { return folder_; }
+
  private:
   TempFolder folder_;
-  PROCESS_INFORMATION process_{};
 };

@@ -61,18 +61,18 @@ TEST(Picture, OpaquePicturesAreCopiedAndOthersBlendedOverWhatIsThere) {
   const Picture png = LoadPicture(kData + "\\tile.png");
   const Picture bmp = LoadPicture(kData + "\\tile.bmp");
   void* bits = nullptr;
-  HBITMAP canvas = CreateTopDownDib(20, 10, 32, &bits);
+  HBITMAP canvas = CreateTopDownDib(24, 10, 32, &bits);
   auto* pixels = static_cast<std::uint32_t*>(bits);
-  std::fill_n(pixels, 200, 0xFF00FF00u);  // green
+  std::fill_n(pixels, 240, 0xFF00FF00u);  // green
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ previous = SelectObject(dc, canvas);
-  DrawPicture(dc, bmp, {0, 0, 10, 6});
-  DrawPicture(dc, png, {10, 0, 18, 4});  // its bottom-right pixel half-transparent blue
+  DrawPicture(dc, bmp, {0, 0, 15, 9});   // three times: stretched by whole pixels, not resampled
+  DrawPicture(dc, png, {15, 0, 23, 4});  // its bottom-right pixel half-transparent blue
   GdiFlush();
-  EXPECT_EQ(pixels[1 * 20 + 9] & 0xFFFFFF, 0xFAF0E6u) << "the bitmap stretched twice: its top-right pixel";
-  EXPECT_EQ(pixels[5 * 20 + 0] & 0xFFFFFF, 0x0A141Eu) << "and its bottom-left one";
-  EXPECT_EQ(pixels[9 * 20 + 5], 0xFF00FF00u) << "nothing drawn outside";
-  const std::uint32_t blended = pixels[3 * 20 + 17];
+  EXPECT_EQ(pixels[1 * 24 + 14] & 0xFFFFFF, 0xFAF0E6u) << "the bitmap's top-right pixel";
+  EXPECT_EQ(pixels[7 * 24 + 0] & 0xFFFFFF, 0x0A141Eu) << "and its bottom-left one";
+  EXPECT_EQ(pixels[9 * 24 + 5], 0xFF00FF00u) << "nothing drawn outside";
+  const std::uint32_t blended = pixels[3 * 24 + 22];
   EXPECT_NEAR(static_cast<int>(blended & 0xFF), 128, 2) << "half the blue";
   EXPECT_NEAR(static_cast<int>((blended >> 8) & 0xFF), 127, 2) << "half the green beneath";
   SelectObject(dc, previous);
