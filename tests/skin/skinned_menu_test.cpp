@@ -124,6 +124,8 @@ TEST_F(SkinnedMenuTest, LayoutTwoListsSponsoredIconsWithTheChosenCategoryAndRoun
   menu2.cmdBtn_Click(0);
   EXPECT_EQ(Titles(menu2, 0), (std::vector<std::string>{"후원 게임", "포털"}));
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "VdAd"), "0");
+  EXPECT_EQ(ClientPlace(menu2, kSkinnedMenuButtonId + 1).left, TwipsToPixelsX(300 + 1340)) << "in rows below the list";
+  EXPECT_EQ(ClientPlace(menu2, kSkinnedMenuButtonId + 1).top, TwipsToPixelsY(6790));
 }
 
 TEST_F(SkinnedMenuTest, MenuButtonsRestartTheGameLauncherWithTheirEntrysArguments) {
