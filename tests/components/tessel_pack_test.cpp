@@ -123,7 +123,9 @@ TEST_F(TesselPackTest, SettingsArchiveHoldsWhatTheImportReads) {
                                              "5=192.168.0.105,{SC-5},,,,",
                                              "7=192.168.0.107,{SC-7},{WC-7},{FT-7},{D2-7},{D2X-7}"}));
   EXPECT_TRUE(EndsWith(file, "\r\n"));
-  if (UnderWine()) EXPECT_EQ(SevenZipExtract("Tessel.Pwk", kSettingsArchivePassword, "info.ini"), file);
+  if (UnderWine()) {
+    EXPECT_EQ(SevenZipExtract("Tessel.Pwk", kSettingsArchivePassword, "info.ini"), file);
+  }
 }
 
 TEST_F(TesselPackTest, DescriptorArchiveHoldsTheDescriptor) {
@@ -134,7 +136,9 @@ TEST_F(TesselPackTest, DescriptorArchiveHoldsTheDescriptor) {
   EXPECT_EQ(DeCab(folder / "htm", folder / "Ziriv.dll", kDescriptorArchivePassword), 1);
   EXPECT_EQ(ReadFileBytes(folder / "htm\\ziriv.gpi"), descriptor);
   EXPECT_EQ(DeCab(folder / "htm", folder / "Ziriv.dll", kSettingsArchivePassword), DECAB_WRONG_PASSWORD);
-  if (UnderWine()) EXPECT_EQ(SevenZipExtract("Ziriv.dll", kDescriptorArchivePassword, "ziriv.gpi"), descriptor);
+  if (UnderWine()) {
+    EXPECT_EQ(SevenZipExtract("Ziriv.dll", kDescriptorArchivePassword, "ziriv.gpi"), descriptor);
+  }
 }
 
 TEST_F(TesselPackTest, MistakesAreToldAndWriteNothing) {
