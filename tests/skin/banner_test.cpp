@@ -124,8 +124,8 @@ TEST_F(BannerTest, LinksOpenInTheBrowserOrTheDefaultHandlerAndTheDoctorTakesCate
   launches.result = false;
   Click(0);
   Click(static_cast<int>(banner.Items().size()) - 1);  // a link without an address
-  EXPECT_EQ(launches.Commands(), (std::vector<std::string>{"IEXPLORE.EXE http://cafe.example/",
-                                                 "IEXPLORE.EXE http://cafe.example/", "http://cafe.example/"}));
+  const std::string browser = "IEXPLORE.EXE http://cafe.example/";
+  EXPECT_EQ(launches.Commands(), (std::vector<std::string>{browser, browser, "http://cafe.example/"}));
   launches.result = true;
   launches.started.clear();
 
