@@ -64,7 +64,8 @@ TEST_F(PcUpkeepTest, ShutdownDropsTheProfileTimeoutAndRunningNetworkToolsHandThe
   const std::string tool = folder / "NETCMDSYS.EXE";
   CopyFileW(Widen(AGENT_SIM_EXE).c_str(), Widen(tool).c_str(), FALSE);
   std::wstring commandLine = L"\"" + Widen(tool) + L"\" --stay";
-  STARTUPINFOW startup{sizeof(startup)};
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
   ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                              &process));
