@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "../skin/png_builder.h"
 #include "cng/cng.h"
 #include "store/files.h"
 #include "store/text_codec.h"
@@ -40,21 +39,6 @@ std::string Archive(const std::vector<ZipRecord>& records) {
   auto archive = LayOutZip(records);
   EXPECT_TRUE(archive.has_value());
   return archive.value_or("");
-}
-
-std::string ZerosStream(size_t size) {
-  // One literal zero, then matches of 258 at distance 1, then literals for the rest.
-  BitWriter writer;
-  writer.Bits(3, 3);  // final block, fixed codes
-  size_t made = 0;
-  if (size > 0) writer.FixedLiteral(0), made = 1;
-  for (; size - made >= 258; made += 258) {
-    writer.FixedLiteral(285);
-    writer.Code(0, 5);
-  }
-  for (; made < size; ++made) writer.FixedLiteral(0);
-  writer.FixedLiteral(256);
-  return writer.bytes;
 }
 
 void ClearUtf8Flags(std::string& archive) {

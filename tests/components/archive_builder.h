@@ -15,9 +15,6 @@ ZipRecord DeflatedRecord(const std::string& name, std::string_view stream, uint3
                          std::string_view password);
 std::string Archive(const std::vector<ZipRecord>& records);
 
-// A raw deflate stream of `size` zero bytes, about 1 byte for every 160 it makes.
-std::string ZerosStream(size_t size);
-
 // Clears the UTF-8 name flag of every header, as archivers that write the OEM code page leave it.
 void ClearUtf8Flags(std::string& archive);
 

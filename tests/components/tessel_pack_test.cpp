@@ -5,17 +5,16 @@
 #include <vector>
 
 #include "archive_passwords.h"
-#include "cipher_key.h"
-#include "component_library.h"
 #include "e2e/e2e_support.h"
 #include "host_shell.h"
 #include "pack/cafe_description.h"
+#include "store/archive.h"
+#include "store/cipher.h"
 #include "store/files.h"
 #include "store/text_codec.h"
 #include "store/text_util.h"
 #include "support/test_env.h"
 #include "vdcab/vdcab.h"
-#include "vdenc/vdenc.h"
 
 namespace {
 std::string Cafe(const std::string& top, const std::string& dns, const std::string& ip) {
@@ -23,27 +22,13 @@ std::string Cafe(const std::string& top, const std::string& dns, const std::stri
 }
 const std::string kDns = "pc=PC\r\nsm=255.255.255.0\r\ngw=192.168.0.1\r\ndns1=168.126.63.1\r\ndns2=168.126.63.2";
 
-TEST(CafeDescription, KeysInAnyCaseBlanksAndCommentsPcsByNumber) {
-  const std::string text = Cafe("; for the test\r\n  Password = 1234 ",
-                                "PC=PC\r\nSm = 255.255.255.0\r\ngw=192.168.0.1\r\ndns1=168.126.63.1",
-                                "# number = address, five CD keys\r\n7=192.168.0.107, SC-7 ,WC-7,FT-7,D2-7,D2X-7\r\n"
-                                "2=192.168.0.102,,,,,\r\n3=192.168.0.103,SC-3");
+TEST(CafeDescription, CountIsTheHighestPcNumberUnlessGiven) {
   std::string error;
-  const auto cafe = ReadCafeDescription(text, error);
-  ASSERT_TRUE(cafe) << error;
-  EXPECT_EQ(cafe->password, "1234");
-  EXPECT_EQ(cafe->prefix + " " + cafe->mask + " " + cafe->gateway + " " + cafe->dns1 + " [" + cafe->dns2 + "]",
-            "PC 255.255.255.0 192.168.0.1 168.126.63.1 []");
-  EXPECT_EQ(cafe->count, 7) << "the highest PC number";
-  ASSERT_EQ(cafe->pcs.size(), 3u);
-  EXPECT_EQ(cafe->pcs[0].number, 2);
-  EXPECT_EQ(cafe->pcs[1].keys, (std::array<std::string, 5>{"SC-3", "", "", "", ""}));
-  EXPECT_EQ(cafe->pcs[2].ip, "192.168.0.107");
-  EXPECT_EQ(cafe->pcs[2].keys, (std::array<std::string, 5>{"SC-7", "WC-7", "FT-7", "D2-7", "D2X-7"}));
-
-  const auto wider = ReadCafeDescription(Cafe("password=1", kDns + "\r\ncnt=60", "1=10.0.0.1"), error);
-  ASSERT_TRUE(wider) << error;
-  EXPECT_EQ(wider->count, 60);
+  auto count = [&](const std::string& dns, const std::string& ip) {
+    return ReadCafeDescription(Cafe("password=1", dns, ip), error).value_or(CafeSettings{}).count;
+  };
+  EXPECT_EQ(count(kDns.substr(0, kDns.find("\r\ndns2")), "7=10.0.0.7\r\n2=10.0.0.2"), 7) << "no dns2; " << error;
+  EXPECT_EQ(count(kDns + "\r\ncnt=60", "1=10.0.0.1"), 60) << error;
 }
 
 TEST(CafeDescription, RefusesWhatThePcsCouldNotUse) {
@@ -74,24 +59,10 @@ TEST(CafeDescription, RefusesWhatThePcsCouldNotUse) {
   }
 }
 
+// The cipher and archive components as the client reaches them, from beside the test program.
 class TesselPackTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(vdEnc.loaded() && vdCab.loaded()) << "the components beside the test program";
-    ASSERT_EQ(vdEnc.Function<VdEncSetEncKeyFunction>("SetEncKey")(kCipherKey), 0);
-  }
   static RunOutput Pack(const std::string& arguments) { return RunReading("\"" TESSEL_PACK_EXE "\" " + arguments); }
-
-  // The cipher component's answers, as the client gets them.
-  std::string Cipher(const char* function, const std::string& text) const {
-    char buffer[kCipherBufferSize];
-    const int length = vdEnc.Function<VdEncCipherFunction>(function)(text.c_str(), buffer, sizeof(buffer));
-    return length < 0 ? "<refused " + std::to_string(length) + ">" : std::string(buffer, length);
-  }
-  int DeCab(const std::string& target, const std::string& archive, const char* password) const {
-    return vdCab.Function<VdCabDeCabFunction>("DeCab")(Utf8ToAnsi(target).c_str(), Utf8ToAnsi(archive).c_str(),
-                                                        password);
-  }
   // What 7-Zip extracts from the archive with the password, or "" when it cannot.
   std::string SevenZipExtract(const std::string& archive, const char* password, const std::string& entry) const {
     const std::string out = "seven-" + std::to_string(++sevenRuns_);
@@ -102,8 +73,6 @@ class TesselPackTest : public ::testing::Test {
   }
 
   TempFolder folder;
-  ComponentLibrary vdEnc{L"VdEnc.dll"};
-  ComponentLibrary vdCab{L"vdCab.dll"};
   mutable int sevenRuns_ = 0;
 };
 
@@ -113,9 +82,9 @@ TEST_F(TesselPackTest, CipherTextsGoBothWaysWithTheCipherComponent) {
   ASSERT_EQ(enciphered.code, 0u) << enciphered.err;
   ASSERT_TRUE(EndsWith(enciphered.out, "\r\n"));
   const std::string text = enciphered.out.substr(0, enciphered.out.size() - 2);
-  EXPECT_EQ(AnsiToUtf8(Cipher("Decrypt", text)), korean) << "in the ANSI code page";
+  EXPECT_EQ(DecipherText(text), korean) << "in the ANSI code page";
 
-  const RunOutput deciphered = Pack("decipher " + Cipher("Encrypt", Utf8ToAnsi(korean)));
+  const RunOutput deciphered = Pack("decipher " + EncipherText(korean));
   EXPECT_EQ(deciphered.code, 0u) << deciphered.err;
   EXPECT_EQ(deciphered.out, Utf8ToAnsi(korean) + "\r\n");
 
@@ -125,32 +94,33 @@ TEST_F(TesselPackTest, CipherTextsGoBothWaysWithTheCipherComponent) {
   EXPECT_NE(refused.err.find("not a text enciphered with the program's key"), std::string::npos) << refused.err;
 }
 
+// The description as owners write it: UTF-8 with a byte order mark (the PCs get the ANSI code
+// page all the same), keys in any case, blanks and comments, CD keys left out, PCs in any order.
 TEST_F(TesselPackTest, SettingsArchiveHoldsWhatTheImportReads) {
-  // Written as UTF-8 with a byte order mark: the PCs get the ANSI code page all the same.
   const std::string description =
-      "\xEF\xBB\xBFpassword=암호 1\r\n" +
-      Cafe("", "pc=피시\r\nsm=255.255.255.0\r\ngw=192.168.0.1\r\ndns1=168.126.63.1\r\ndns2=168.126.63.2",
-           "7=192.168.0.107,SC-7,WC-7,FT-7,D2-7,D2X-7\r\n2=192.168.0.102,,,,,\r\n3=192.168.0.103,,,,,D2X-3");
+      "\xEF\xBB\xBF; the owner's\r\n Password = 암호 1\r\n" +
+      Cafe("", "PC=피시\r\nSm = 255.255.255.0\r\ngw=192.168.0.1\r\ndns1=168.126.63.1\r\nDNS2 =168.126.63.2",
+           "# number = address, five CD keys\r\n7=192.168.0.107, SC-7 ,WC-7,FT-7,D2-7,D2X-7\r\n"
+           "2=192.168.0.102,,,,,\r\n3=192.168.0.103,,,,,D2X-3\r\n5=192.168.0.105,SC-5");
   ASSERT_TRUE(ReplaceFileBytes(folder / "cafe.txt", description));
   const RunOutput made = Pack("pwk \"" + (folder / "Tessel.Pwk") + "\" \"" + (folder / "cafe.txt") + "\"");
   ASSERT_EQ(made.code, 0u) << made.err;
 
   ASSERT_EQ(DeCab(folder / "htm", folder / "Tessel.Pwk", kSettingsArchivePassword), 1);
   const std::string file = ReadFileBytes(folder / "htm\\info.ini").value_or("");
-  std::vector<std::string> lines = SplitLines(file);
-  ASSERT_GE(lines.size(), 12u) << file;
-  lines[0] = Cipher("Decrypt", lines[0]);
-  for (size_t i = 10; i < lines.size(); ++i) {
+  std::vector<std::string> lines = SplitLines(AnsiToUtf8(file));
+  ASSERT_GE(lines.size(), 13u) << file;
+  lines[0] = DecipherText(lines[0]);
+  for (size_t i = 9; i < lines.size(); ++i) {
     std::vector<std::string> fields = Split(lines[i], ',');
+    lines[i] = fields[0];
     for (size_t k = 1; k < fields.size(); ++k)
-      if (!fields[k].empty()) fields[k] = "{" + Cipher("Decrypt", fields[k]) + "}";
-    lines[i].clear();
-    for (const std::string& field : fields) lines[i] += (lines[i].empty() ? "" : ",") + field;
+      lines[i] += "," + (fields[k].empty() ? "" : "{" + DecipherText(fields[k]) + "}");
   }
-  EXPECT_EQ(lines, (std::vector<std::string>{Utf8ToAnsi("<암호 1"), "[DNS]", "cnt=7", Utf8ToAnsi("pc=피시"),
-                                             "sm=255.255.255.0", "gw=192.168.0.1", "dns1=168.126.63.1",
-                                             "dns2=168.126.63.2", "[IP]",
+  EXPECT_EQ(lines, (std::vector<std::string>{"<암호 1", "[DNS]", "cnt=7", "pc=피시", "sm=255.255.255.0",
+                                             "gw=192.168.0.1", "dns1=168.126.63.1", "dns2=168.126.63.2", "[IP]",
                                              "2=192.168.0.102,,,,,", "3=192.168.0.103,,,,,{D2X-3}",
+                                             "5=192.168.0.105,{SC-5},,,,",
                                              "7=192.168.0.107,{SC-7},{WC-7},{FT-7},{D2-7},{D2X-7}"}));
   EXPECT_TRUE(EndsWith(file, "\r\n"));
   if (UnderWine()) {

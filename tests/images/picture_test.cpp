@@ -2,59 +2,37 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
+#include "support/pixels.h"
 #include "support/test_env.h"
 
 namespace {
 const std::string kData = TESSEL_IMAGE_DATA;
 
-using Bgra = std::array<int, 4>;
-
-Bgra PixelAt(const Picture& picture, int x, int y) {
-  DIBSECTION dib{};
-  GetObjectW(picture.bitmap(), sizeof(dib), &dib);
-  const BYTE* pixel = static_cast<const BYTE*>(dib.dsBm.bmBits) + y * dib.dsBm.bmWidthBytes + x * 4;
-  return {pixel[0], pixel[1], pixel[2], pixel[3]};
-}
-
-// Each channel within `tolerance`, for codecs that round.
-void ExpectPixel(const Picture& picture, int x, int y, Bgra want, int tolerance = 0) {
-  const Bgra got = PixelAt(picture, x, y);
-  for (int c = 0; c < 4; ++c)
-    EXPECT_LE(std::abs(got[c] - want[c]), tolerance) << "BGRA channel " << c << " at " << x << "," << y;
-}
-
 using PictureTest = TesselTest;
 }  // namespace
 
 TEST(Picture, EachFormatLoadsItsPixelsTopDown) {
-  const Picture png = LoadPicture(kData + "\\tile.png");
-  ASSERT_TRUE(png);
-  EXPECT_EQ(png.width(), 4);
-  EXPECT_EQ(png.height(), 2);
-  ExpectPixel(png, 0, 0, {40, 30, 200, 255});
-  ExpectPixel(png, 3, 1, {128, 0, 0, 128}, 1);  // half-transparent blue, premultiplied
-
-  const Picture gif = LoadPicture(kData + "\\TILE.GIF");
-  ASSERT_TRUE(gif) << "the extension in capitals";
-  ExpectPixel(gif, 0, 0, {0, 255, 0, 255});
-  ExpectPixel(gif, 1, 1, {0, 0, 255, 255});
-
-  const Picture bmp = LoadPicture(kData + "\\tile.bmp");
-  ASSERT_TRUE(bmp);
-  EXPECT_EQ(bmp.width(), 5);
-  ExpectPixel(bmp, 4, 0, {230, 240, 250, 255});
-  ExpectPixel(bmp, 0, 2, {30, 20, 10, 255});
-
-  const Picture jpeg = LoadPicture(kData + "\\solid.jpg");
-  ASSERT_TRUE(jpeg);
-  ExpectPixel(jpeg, 8, 8, {220, 120, 20, 255}, 4);
-  EXPECT_TRUE(jpeg.opaque() && bmp.opaque()) << "drawn by copying";
-  EXPECT_FALSE(png.opaque() || gif.opaque());
+  // Pixels as blue, green, red, alpha (premultiplied); each channel within `tolerance`, for codecs that
+  // round. Opaque pictures are drawn by copying.
+  const struct { const char* file; int width, height, x, y; Bgra pixel; int tolerance; bool opaque; } cases[] = {
+      {"tile.png", 4, 2, 0, 0, {40, 30, 200, 255}, 0, false}, {"tile.png", 4, 2, 3, 1, {128, 0, 0, 128}, 1, false},
+      {"TILE.GIF", 3, 3, 0, 0, {0, 255, 0, 255}, 0, false},   {"TILE.GIF", 3, 3, 1, 1, {0, 0, 255, 255}, 0, false},
+      {"tile.bmp", 5, 3, 4, 0, {230, 240, 250, 255}, 0, true}, {"tile.bmp", 5, 3, 0, 2, {30, 20, 10, 255}, 0, true},
+      {"solid.jpg", 16, 16, 8, 8, {220, 120, 20, 255}, 4, true}};
+  for (const auto& c : cases) {
+    const Picture picture = LoadPicture(kData + "\\" + c.file);
+    ASSERT_TRUE(picture) << c.file;
+    EXPECT_EQ(picture.width(), c.width) << c.file;
+    EXPECT_EQ(picture.height(), c.height) << c.file;
+    EXPECT_EQ(picture.opaque(), c.opaque) << c.file;
+    const Bgra got = PixelAt(picture, c.x, c.y);
+    for (int channel = 0; channel < 4; ++channel)
+      EXPECT_LE(std::abs(got[channel] - c.pixel[channel]), c.tolerance) << c.file << " at " << c.x << "," << c.y;
+  }
 }
 
 TEST(Picture, OpaquePicturesAreCopiedAndOthersBlendedOverWhatIsThere) {

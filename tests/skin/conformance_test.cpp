@@ -7,9 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "png_decode.h"
 
@@ -50,12 +48,6 @@ std::optional<Reference> ReadWithLibpng(const fs::path& path) {
   png_destroy_read_struct(&png, &info, nullptr);
   std::fclose(file);
   return ok ? std::optional(std::move(reference)) : std::nullopt;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ostringstream bytes;
-  bytes << std::ifstream(path, std::ios::binary).rdbuf();
-  return bytes.str();
 }
 
 // The bitmap drawn without compositing, as RGB.

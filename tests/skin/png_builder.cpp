@@ -49,10 +49,11 @@ uint32_t Adler32(std::string_view raw) {
   for (unsigned char c : raw) a = (a + c) % 65521, b = (b + a) % 65521;
   return (b << 16) | a;
 }
+}  // namespace
 
 // One dynamic block. Code lengths: the byte 2, end of block 2, length 258 (symbol 285) 1, and one
 // distance code of 1 bit, each length sent with a code-length code of 0: 1 bit, 1 and 2: 2 bits.
-std::string RunDeflate(char byte, size_t count) {
+std::string DeflateRun(char byte, size_t count) {
   const unsigned literal = static_cast<unsigned char>(byte);
   BitWriter writer = DynamicHeader(std::string("\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\2\0\2\0", 19), 286);
   for (unsigned symbol = 0; symbol < 286 + 1; ++symbol) {
@@ -68,12 +69,11 @@ std::string RunDeflate(char byte, size_t count) {
   writer.Code(3, 2);
   return writer.bytes;
 }
-}  // namespace
 
 std::string ZlibStored(std::string_view raw) { return "\x78\x01" + StoredDeflate(raw) + BigEndian(Adler32(raw)); }
 
 std::string ZlibRun(char byte, size_t count) {
-  return "\x78\xDA" + RunDeflate(byte, count) + BigEndian(Adler32(std::string(count, byte)));
+  return "\x78\xDA" + DeflateRun(byte, count) + BigEndian(Adler32(std::string(count, byte)));
 }
 
 std::string Chunk(std::string_view type, std::string_view data) {

@@ -21,8 +21,9 @@ inline std::string BrokenTreeDeflate() { return DynamicHeader(std::string(19, '\
 
 std::string StoredDeflate(std::string_view raw);  // raw deflate, stored blocks
 std::string ZlibStored(std::string_view raw);     // with zlib header and Adler-32
-// `count` copies of one byte as densely as deflate allows (two bits for every 258 bytes), as zlib
-// would write them: with header and Adler-32.
+// `count` copies of one byte as densely as deflate allows (two bits for every 258 bytes): a raw
+// deflate stream, and as zlib would write it, with header and Adler-32.
+std::string DeflateRun(char byte, size_t count);
 std::string ZlibRun(char byte, size_t count);
 
 std::string Chunk(std::string_view type, std::string_view data);

@@ -1,6 +1,9 @@
 #pragma once
 // The decoder's whole byte path for tests: file bytes to the pixels OpenPNG would draw.
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -21,3 +24,10 @@ inline DecodedPng DecodePng(std::string_view bytes, const PngNotice& notice = {}
 }
 
 inline std::string AsString(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
+
+// A file's bytes, for the native tests that read pictures from disk.
+inline std::string ReadAll(const std::filesystem::path& path) {
+  std::ostringstream bytes;
+  bytes << std::ifstream(path, std::ios::binary).rdbuf();
+  return bytes.str();
+}

@@ -6,8 +6,6 @@
 #include <commctrl.h>
 
 #include "catalog/categories.h"
-#include "png_builder.h"
-#include "skin/png_over_background.h"
 #include "state/app_state.h"
 #include "store/files.h"
 #include "store/registry.h"
@@ -23,12 +21,7 @@ class SkinnedMenuTest : public TesselTest {
     for (const char* name : {"Skin", "image", "Best", "Online", "Cd", "VdAd"}) CreateFolders(Path(name));
     LoadCategories();
     TheApp().Categories[3].State = "0";  // 액션/FPS: its slot stays empty
-    for (const char* args : {"abc", "def"}) {
-      GameLauncherEntry entry;
-      entry.State = 1;
-      entry.Args = args;
-      TheApp().GameLaunchers.push_back(entry);
-    }
+    AddLaunchers({"abc", "def"});
     TheApp().GameLaunchers.push_back({});  // not in use
   }
   void TearDown() override {
@@ -36,10 +29,18 @@ class SkinnedMenuTest : public TesselTest {
     menu2.Unload();
     TesselTest::TearDown();
   }
+  static void AddLaunchers(std::initializer_list<std::string> args) {
+    for (const std::string& arg : args) {
+      GameLauncherEntry entry;
+      entry.State = 1;
+      entry.Args = arg;
+      TheApp().GameLaunchers.push_back(entry);
+    }
+  }
   void Url(const std::string& name, const std::string& address) {
     WriteTextFile(Path(name), "[InternetShortcut]\r\nURL=" + address + "\r\n", false, false);
   }
-  void Open(SkinnedMenu& menu) {
+  static void Open(SkinnedMenu& menu) {
     ASSERT_TRUE(menu.Load());
     menu.CateMain(true);
   }
@@ -58,36 +59,19 @@ class SkinnedMenuTest : public TesselTest {
     NMHDR header{control, static_cast<UINT_PTR>(kSkinnedListId + list), static_cast<UINT>(NM_DBLCLK)};
     SendMessageW(menu.hwnd(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
   }
-  static RECT ClientPlace(const SkinnedMenu& menu, int id) {
-    RECT place{};
-    GetWindowRect(GetDlgItem(menu.hwnd(), id), &place);
-    MapWindowPoints(nullptr, menu.hwnd(), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-  }
   // Shown within the window, whether the window itself is shown or not.
   static bool Visible(const SkinnedMenu& menu, int id) {
     return GetWindowLongPtrW(GetDlgItem(menu.hwnd(), id), GWL_STYLE) & WS_VISIBLE;
-  }
-  std::vector<std::string> Started() const {
-    std::vector<std::string> started;
-    for (const LaunchRequest& request : launches.started) started.push_back(request.file + " " + request.arguments);
-    return started;
   }
 
   SkinnedMenu menu1{1}, menu2{2};
 };
 
-// Lets messages run until the window hides itself (its start-up work), for up to a second.
-bool WaitUntilHidden(HWND window) {
-  for (int i = 0; i < 40 && IsWindowVisible(window); ++i) WaitMilliseconds(25);
-  return !IsWindowVisible(window);
-}
-
-COLORREF PixelOf(const Picture& picture, int x, int y) {
-  DIBSECTION dib{};
-  GetObjectW(picture.bitmap(), sizeof(dib), &dib);
-  auto* row = static_cast<const uint8_t*>(dib.dsBm.bmBits) + static_cast<size_t>(y) * dib.dsBm.bmWidthBytes;
-  return RGB(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]);
+RECT ClientPlace(const SkinnedMenu& menu, int id) {
+  RECT place{};
+  GetWindowRect(GetDlgItem(menu.hwnd(), id), &place);
+  MapWindowPoints(nullptr, menu.hwnd(), reinterpret_cast<POINT*>(&place), 2);
+  return place;
 }
 }  // namespace
 
@@ -99,13 +83,9 @@ TEST_F(SkinnedMenuTest, LayoutOneListsTheFirstCategoryBesideTheChosenOne) {
   EXPECT_EQ(menu1.FormName(), "frmMain4");
   EXPECT_EQ(Titles(menu1, 0), (std::vector<std::string>{"광고", "포털"})) << "sponsored icons first";
   EXPECT_TRUE(Titles(menu1, 1).empty()) << "nothing chosen yet";
-
-  EXPECT_FALSE(Visible(menu1, kSkinnedCategoryId)) << "the first category is the title, not a button";
-  EXPECT_TRUE(Visible(menu1, kSkinnedCategoryId + 1));
-  EXPECT_FALSE(Visible(menu1, kSkinnedCategoryId + 2)) << "a hidden category";
-  EXPECT_TRUE(Visible(menu1, kSkinnedCategoryId + 3));
-  EXPECT_EQ(ClientPlace(menu1, kSkinnedCategoryId + 3).top, TwipsToPixelsY(2880 + 2 * 660))
-      << "keeps its own slot after the hidden one";
+  // The first category is the title, not a button; the third is hidden and leaves its slot empty.
+  for (int button : {0, 1, 2, 3}) EXPECT_EQ(Visible(menu1, kSkinnedCategoryId + button), button % 2 == 1) << button;
+  EXPECT_EQ(ClientPlace(menu1, kSkinnedCategoryId + 3).top, TwipsToPixelsY(2880 + 2 * 660));
 
   Command(menu1, kSkinnedCategoryId + 1);
   EXPECT_EQ(menu1.CurrentCategory(), 1);
@@ -119,7 +99,7 @@ TEST_F(SkinnedMenuTest, LayoutOneListsTheFirstCategoryBesideTheChosenOne) {
 
   DoubleClickFirst(menu1, 0);
   DoubleClickFirst(menu1, 1);
-  EXPECT_EQ(Started(), (std::vector<std::string>{"http://ad.example/ ", "http://online.example/ "}));
+  EXPECT_EQ(launches.Commands(), (std::vector<std::string>{"http://ad.example/", "http://online.example/"}));
 }
 
 TEST_F(SkinnedMenuTest, LayoutTwoListsSponsoredIconsWithTheChosenCategoryAndRoundsItsCorners) {
@@ -132,7 +112,9 @@ TEST_F(SkinnedMenuTest, LayoutTwoListsSponsoredIconsWithTheChosenCategoryAndRoun
   EXPECT_EQ(menu2.FormName(), "frmMain3");
   ShowWindow(menu2.hwnd(), SW_SHOW);
   SendMessageW(menu2.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
-  EXPECT_TRUE(WaitUntilHidden(menu2.hwnd()));
+  // Messages run until the window hides itself after its start-up work, for up to a second.
+  for (int i = 0; i < 40 && IsWindowVisible(menu2.hwnd()); ++i) WaitMilliseconds(25);
+  EXPECT_FALSE(IsWindowVisible(menu2.hwnd()));
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   EXPECT_NE(GetWindowRgn(menu2.hwnd(), region), ERROR) << "rounded after the start-up work";
   DeleteObject(region);
@@ -142,7 +124,7 @@ TEST_F(SkinnedMenuTest, LayoutTwoListsSponsoredIconsWithTheChosenCategoryAndRoun
   menu2.cmdBtn_Click(0);
   EXPECT_EQ(Titles(menu2, 0), (std::vector<std::string>{"후원 게임", "포털"}));
   EXPECT_EQ(RegReadString(HKEY_CURRENT_USER, kTesselKey, "VdAd"), "0");
-  EXPECT_EQ(ClientPlace(menu2, kSkinnedMenuButtonId + 1).left, TwipsToPixelsX(300 + 1340));
+  EXPECT_EQ(ClientPlace(menu2, kSkinnedMenuButtonId + 1).left, TwipsToPixelsX(300 + 1340)) << "in rows below the list";
   EXPECT_EQ(ClientPlace(menu2, kSkinnedMenuButtonId + 1).top, TwipsToPixelsY(6790));
 }
 
@@ -153,19 +135,14 @@ TEST_F(SkinnedMenuTest, MenuButtonsRestartTheGameLauncherWithTheirEntrysArgument
   EXPECT_FALSE(IsWindow(GetDlgItem(menu1.hwnd(), kSkinnedMenuButtonId + 2))) << "an entry not in use";
   EXPECT_FALSE(Visible(menu1, kSkinnedLeftId)) << "two buttons need no scrolling";
   Command(menu1, kSkinnedMenuButtonId + 1);
-  EXPECT_EQ(Started(), std::vector<std::string>{Path("ZuzoRadozevo.exe") + " /def"});
+  EXPECT_EQ(launches.Commands(), std::vector<std::string>{Path("ZuzoRadozevo.exe") + " /def"});
   RemoveFile(Path("ZuzoRadozevo.exe"));
   Command(menu1, kSkinnedMenuButtonId);
-  EXPECT_EQ(Started().size(), 1u) << "nothing to start without the launcher";
+  EXPECT_EQ(launches.started.size(), 1u) << "nothing to start without the launcher";
 }
 
 TEST_F(SkinnedMenuTest, TheStripOfManyMenuButtonsScrollsAndShowsWholeButtonsOnly) {
-  for (int i = 0; i < 13; ++i) {
-    GameLauncherEntry entry;
-    entry.State = 1;
-    entry.Args = "g" + std::to_string(i);
-    TheApp().GameLaunchers.push_back(entry);
-  }
+  AddLaunchers({"g0", "g1", "g2", "g3", "g4", "g5", "g6", "g7", "g8", "g9", "g10", "g11", "g12"});
   Open(menu1);  // fifteen buttons, twelve fit
   const int first = kSkinnedMenuButtonId, last = kSkinnedMenuButtonId + 14;
   EXPECT_TRUE(Visible(menu1, kSkinnedLeftId));
@@ -205,22 +182,4 @@ TEST_F(SkinnedMenuTest, ButtonsHoverWhileTheyHoldTheCaptureAndTheCloseButtonHide
   menu1.LoginNotice(1);
   EXPECT_TRUE(IsWindowVisible(menu1.hwnd())) << "a refused login gives the menu back";
   EXPECT_TRUE(menu1.EscPollRunning());
-}
-
-TEST_F(SkinnedMenuTest, PngArtIsBlendedOverTheBackgroundBlockItCovers) {
-  HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-  PictureBox background, scratch;
-  ASSERT_TRUE(background.Create(host, 0, 0, 40, 30, false, RGB(0, 0, 200)));
-  ASSERT_TRUE(scratch.Create(host, 0, 0, 1, 1));
-  SetPixel(background.Image(), 12, 6, RGB(100, 0, 200));
-  // 2 by 1: white at alpha 128, then fully transparent.
-  WriteBytes("soft.png", SimplePng(2, 1, 8, 6, std::string("\0" "\xFF\xFF\xFF\x80" "\xFF\0\0\0", 9)));
-  const RECT place{12, 6, 16, 8};
-  Picture art = PngOverBackground(Path("soft.png"), background, place, scratch);
-  ASSERT_EQ(art.width(), 4);
-  EXPECT_EQ(PixelOf(art, 0, 0), RGB(178, 128, 227));
-  EXPECT_EQ(PixelOf(art, 1, 0), RGB(0, 0, 200));
-  Picture missing = PngOverBackground(Path("none.png"), background, place, scratch);
-  EXPECT_EQ(PixelOf(missing, 0, 0), RGB(100, 0, 200)) << "no file: the bare background";
-  DestroyWindow(host);
 }

@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include <unistd.h>
 
@@ -16,30 +13,23 @@
 namespace fs = std::filesystem;
 
 namespace {
-std::string ReadAll(const fs::path& path) {
-  std::ostringstream bytes;
-  bytes << std::ifstream(path, std::ios::binary).rdbuf();
-  return bytes.str();
-}
-
 struct Picture {
   int width = 0, height = 0;
   bool alpha = false;  // blended per pixel by the window; otherwise an opaque picture
 };
 
-const char* const kCodes[] = {"BG", "OG", "AF", "CD", "SR", "PG", "ME", "DM", "ET", "BC",
-                              "FG", "MR", "FP", "MM", "IG", "AC", "M2", "GE", "TV", "MU"};
-
-// Every picture the skinned windows load, with the size their layout gives it.
+// Every picture the skinned windows load, with the size their layout gives it; the sample
+// launcher table's arguments name the menu buttons of both layouts.
 std::map<std::string, Picture> Expected() {
   std::map<std::string, Picture> expected = {
       {"clt_bg.png", {1200, 800}}, {"clt_bg2.png", {652, 640}}, {"catebg.png", {492, 576}},
       {"catebg2.png", {476, 372}}, {"back.png", {1050, 100}},   {"Notice.png", {380, 200}},
       {"X_2N.PNG", {28, 28}},      {"X_2O.PNG", {28, 28}},      {"Mini_N.png", {24, 24}},
       {"Mini_O.png", {24, 24}},    {"NT_N.png", {24, 24}},      {"NT_O.png", {24, 24}},
+      {"Web_N.png", {110, 127, true}}, {"Web_O.png", {110, 127, true}},  // Button.ini's first link
   };
-  for (const char* code : kCodes) {
-    const std::string c = code;
+  for (const std::string c : {"BG", "OG", "AF", "CD", "SR", "PG", "ME", "DM", "ET", "BC", "FG", "MR", "FP", "MM", "IG",
+                              "AC", "M2", "GE", "TV", "MU"}) {
     for (const char* state : {"n", "o"}) {
       expected["menu_" + c + state + ".png"] = {164, 40};
       expected["menu_" + c + "2" + state + ".png"] = {140, 36};
@@ -47,91 +37,70 @@ std::map<std::string, Picture> Expected() {
     for (const char* state : {"_N", "_O"}) expected[c + state + ".png"] = {110, 127, true};
   }
   for (int i = 1; i <= 4; ++i) expected["cmd0" + std::to_string(i) + "_N.png"] = {42, 64};
-  return expected;
-}
-
-// The sample launcher table's arguments: each names the menu buttons of both layouts.
-std::vector<std::string> SampleLauncherArgs() {
-  std::vector<std::string> args;
+  int args = 0;
   std::istringstream lines(ReadAll(fs::path(SAMPLE_FOLDER) / "GameExe.ini"));
   for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("Args=", 0) == 0 && line.size() > 5) args.push_back(line.substr(5));
+    if (line.rfind("Args=", 0) != 0 || line.size() == 5) continue;
+    const std::string arg = line.substr(5);
+    expected[arg + "_N.png"] = expected[arg + "_O.png"] = {86, 86};
+    expected[arg + "_2N.png"] = expected[arg + "_2O.png"] = {76, 76, true};
+    ++args;
   }
-  return args;
+  EXPECT_GT(args, 0) << "the sample launcher table has entries";
+  return expected;
 }
 
 class SkinnedSkin : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    root_ = new fs::path(fs::temp_directory_path() / ("skinned-skin-" + std::to_string(::getpid())));
-    fs::remove_all(*root_);
+    fs::remove_all(root_);
     for (const char* run : {"a", "b"}) {
-      const std::string command = std::string("'") + SKINNED_SKIN_SCRIPT + "' '" + (*root_ / run).string() + "'";
+      const std::string command = std::string("'") + SKINNED_SKIN_SCRIPT + "' '" + (root_ / run).string() + "'";
       ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
   }
-  static void TearDownTestSuite() {
-    fs::remove_all(*root_);
-    delete root_;
-  }
-  static fs::path Image(const std::string& name) { return *root_ / "a" / "image" / name; }
+  static void TearDownTestSuite() { fs::remove_all(root_); }
 
   // Decodes with our decoder; blue, green, red, alpha per pixel.
   static Bytes Bgra(const std::string& name, Picture* found) {
-    const DecodedPng png = DecodePng(ReadAll(Image(name)));
+    const DecodedPng png = DecodePng(ReadAll(root_ / "a" / "image" / name));
     EXPECT_EQ(png.file.ErrorNumber, 0) << name;
     if (!png.pixels) {
-      ADD_FAILURE() << name << " abandoned by the decoder";
+      ADD_FAILURE() << name << " missing or abandoned by the decoder (names are case-sensitive here)";
       return {};
     }
     *found = {png.pixels->width, png.pixels->height, png.file.header.ColorType == 6};
     return ToBgra(png.file, *png.pixels);
   }
 
-  static fs::path* root_;
+  static inline const fs::path root_ = fs::temp_directory_path() / ("skinned-skin-" + std::to_string(::getpid()));
 };
-fs::path* SkinnedSkin::root_ = nullptr;
 
-TEST_F(SkinnedSkin, EveryPictureTheWindowsLoadIsThereAtItsSize) {
-  std::map<std::string, Picture> expected = Expected();
-  const std::vector<std::string> args = SampleLauncherArgs();
-  ASSERT_FALSE(args.empty()) << "the sample launcher table has entries";
-  for (const std::string& arg : args) {
-    expected[arg + "_N.png"] = expected[arg + "_O.png"] = {86, 86};
-    expected[arg + "_2N.png"] = expected[arg + "_2O.png"] = {76, 76, true};
-  }
+TEST_F(SkinnedSkin, EveryPictureTheWindowsLoadIsThereAtItsSizeAndFloatingButtonsHaveSoftEdges) {
+  const std::map<std::string, Picture> expected = Expected();
   for (const auto& [name, picture] : expected) {
     SCOPED_TRACE(name);
-    ASSERT_TRUE(fs::exists(Image(name))) << "missing (names are case-sensitive here)";
     Picture found;
-    Bgra(name, &found);
+    const Bytes bgra = Bgra(name, &found);
     EXPECT_EQ(found.width, picture.width);
     EXPECT_EQ(found.height, picture.height);
     EXPECT_EQ(found.alpha, picture.alpha) << "alpha channel";
+    if (found.width != 110 || found.height != 127 || !found.alpha) continue;
+    // A floating button: rounded, anti-aliased edges and a shadow around an opaque face.
+    auto alpha = [&](int x, int y) { return bgra[(y * 110 + x) * 4 + 3]; };
+    int soft = 0;
+    for (size_t i = 3; i < bgra.size(); i += 4) soft += bgra[i] > 0 && bgra[i] < 255;
+    EXPECT_LT(alpha(0, 0), 8) << "corner shows the desktop";
+    EXPECT_LT(alpha(109, 126), 8) << "corner shows the desktop";
+    EXPECT_EQ(alpha(55, 60), 255) << "face";
+    EXPECT_GT(soft, 1000);
   }
   // Layout 1's close button is loaded as X_N.jpg at first and as X_N.JPG afterwards.
-  for (const char* name : {"X_N.jpg", "X_N.JPG", "X_O.JPG"}) {
-    EXPECT_EQ(ReadAll(Image(name)).substr(0, 3), "\xFF\xD8\xFF") << name << " is a JPEG file";
-  }
-}
-
-TEST_F(SkinnedSkin, FloatingButtonsHaveSoftEdgesAndAnOpaqueFace) {
-  for (const char* code : kCodes) {
-    for (const char* state : {"_N.png", "_O.png"}) {
-      const std::string name = std::string(code) + state;
-      SCOPED_TRACE(name);
-      Picture found;
-      const Bytes bgra = Bgra(name, &found);
-      ASSERT_EQ(bgra.size(), size_t(110 * 127 * 4));
-      auto alpha = [&](int x, int y) { return bgra[(y * 110 + x) * 4 + 3]; };
-      int soft = 0;
-      for (size_t i = 3; i < bgra.size(); i += 4) soft += bgra[i] > 0 && bgra[i] < 255;
-      EXPECT_LT(alpha(0, 0), 8) << "corner shows the desktop";
-      EXPECT_LT(alpha(109, 126), 8) << "corner shows the desktop";
-      EXPECT_EQ(alpha(55, 60), 255) << "face";
-      EXPECT_GT(soft, 1000) << "rounded, anti-aliased edges and a shadow";
-    }
-  }
+  for (const char* name : {"X_N.jpg", "X_N.JPG", "X_O.JPG"})
+    EXPECT_EQ(ReadAll(root_ / "a" / "image" / name).substr(0, 3), "\xFF\xD8\xFF") << name << " is a JPEG file";
+  // 인터넷 in code page 949.
+  EXPECT_EQ(ReadAll(root_ / "a" / "Skin" / "Button.ini"),
+            "[1]\r\ntitle=\xC0\xCE\xC5\xCD\xB3\xDD\r\nimage=Web\r\nurl=https://www.naver.com/\r\n");
 }
 
 TEST_F(SkinnedSkin, TheBannerIsCutOutOnlyAtItsCorners) {
@@ -153,24 +122,11 @@ TEST_F(SkinnedSkin, TheBannerIsCutOutOnlyAtItsCorners) {
   EXPECT_GT(keyed, 4 * 20) << "rounded corners cut out through RGB(35, 35, 35)";
 }
 
-TEST_F(SkinnedSkin, ButtonIniNamesTheFirstLinkInTheSystemCodePage) {
-  const std::string ini = ReadAll(*root_ / "a" / "Skin" / "Button.ini");
-  // 인터넷 in code page 949.
-  EXPECT_EQ(ini, "[1]\r\ntitle=\xC0\xCE\xC5\xCD\xB3\xDD\r\nimage=Web\r\nurl=https://www.naver.com/\r\n");
-  for (const char* name : {"Web_N.png", "Web_O.png"}) {
-    Picture found;
-    Bgra(name, &found);
-    EXPECT_EQ(found.width, 110) << name;
-    EXPECT_EQ(found.height, 127) << name;
-    EXPECT_TRUE(found.alpha) << name;
-  }
-}
-
 TEST_F(SkinnedSkin, TwoRunsWriteTheSameBytes) {
   int compared = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(*root_ / "a")) {
+  for (const auto& entry : fs::recursive_directory_iterator(root_ / "a")) {
     if (!entry.is_regular_file()) continue;
-    const fs::path other = *root_ / "b" / fs::relative(entry.path(), *root_ / "a");
+    const fs::path other = root_ / "b" / fs::relative(entry.path(), root_ / "a");
     EXPECT_TRUE(ReadAll(entry.path()) == ReadAll(other)) << entry.path().filename() << " differs between runs";
     ++compared;
   }

@@ -17,6 +17,13 @@ void LaunchRecorder::Install() {
   });
 }
 
+std::vector<std::string> LaunchRecorder::Commands() const {
+  std::vector<std::string> commands;
+  for (const LaunchRequest& request : started)
+    commands.push_back(request.file + (request.arguments.empty() ? "" : " " + request.arguments));
+  return commands;
+}
+
 void UninstallRecorders() {
   SetMessageBoxAnswerer(nullptr);
   SetLaunchObserver(nullptr);

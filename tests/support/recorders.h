@@ -1,6 +1,7 @@
 #pragma once
 // Recorders for the message-box and launch seams: they keep what was asked and give scripted answers.
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "store/launch.h"
@@ -19,6 +20,8 @@ struct LaunchRecorder {
   bool result = true;
 
   void Install();
+  // Each start as "file arguments" (the file alone when it has none).
+  std::vector<std::string> Commands() const;
 };
 
 // Back to the real message box and the real launch.

@@ -4,27 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "support/test_env.h"
 
 namespace {
-LUID ShutdownPrivilege() {
+// Switches this process's shutdown privilege on or off when asked; whether it is on.
+bool ShutdownPrivilege(std::optional<bool> switchOn = std::nullopt) {
+  HANDLE token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return false;
   LUID id{};
   LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &id);
-  return id;
-}
-
-void SwitchShutdownPrivilege(bool on) {
-  HANDLE token;
-  ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
-  TOKEN_PRIVILEGES change{1, {{ShutdownPrivilege(), on ? static_cast<DWORD>(SE_PRIVILEGE_ENABLED) : 0u}}};
-  EXPECT_TRUE(AdjustTokenPrivileges(token, FALSE, &change, 0, nullptr, nullptr));
-  CloseHandle(token);
-}
-
-bool ShutdownPrivilegeIsOn() {
-  HANDLE token;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
-  PRIVILEGE_SET asked{1, PRIVILEGE_SET_ALL_NECESSARY, {{ShutdownPrivilege(), 0}}};
+  TOKEN_PRIVILEGES change{1, {{id, switchOn.value_or(false) ? static_cast<DWORD>(SE_PRIVILEGE_ENABLED) : 0u}}};
+  if (switchOn) AdjustTokenPrivileges(token, FALSE, &change, 0, nullptr, nullptr);
+  PRIVILEGE_SET asked{1, PRIVILEGE_SET_ALL_NECESSARY, {{id, 0}}};
   BOOL on = FALSE;
   PrivilegeCheck(token, &asked, &on);
   CloseHandle(token);
@@ -91,11 +84,10 @@ TEST_F(DisplaySettingsTest, OnlyAListedWantedModeIsAppliedAndARestartIsAskedFor)
 
 // Windows refuses to restart for a program whose shutdown privilege is not switched on.
 TEST_F(DisplaySettingsTest, TheRestartAfterAModeChangeHasTheShutdownPrivilegeSwitchedOn) {
-  SwitchShutdownPrivilege(false);
-  ASSERT_FALSE(ShutdownPrivilegeIsOn());
+  ASSERT_FALSE(ShutdownPrivilege(false));
   bool onAtRestart = false;
   SetDisplaySystem({[](const DisplayMode&) { return static_cast<long>(DISP_CHANGE_RESTART); },
-                    [&] { onAtRestart = ShutdownPrivilegeIsOn(); }});
+                    [&] { onAtRestart = ShutdownPrivilege(); }});
   TheApp().Settings.Display = "800×600,32bit,60Hz";
   TheApp().DisplayModes = {{800, 600, 32, 60, "800×600,32bit,60Hz"}};
   boxes.answers = {IDYES};

@@ -12,7 +12,7 @@
 
 namespace {
 constexpr const char* kIpc =
-    "[TCPIP]\r\nSM=255.255.255.0\r\nGW=10.0.0.1\r\nDNS1=168.126.63.1\r\nDNS2=\r\n"
+    "[TCPIP]\r\nSM=255.255.255.0\r\nGW=10.0.0.1\r\nDNS1=168.126.63.1\r\nDNS2=168.126.63.2\r\n"
     "[SIP]\r\nTESSEL=10.0.0.2\r\nVENDARA=10.0.0.3\r\nPC=7\r\n[IP]\r\n7=10.0.0.107\r\n8=10.0.0.108\r\n";
 
 class NetworkIdentityTest : public TesselTest {
@@ -55,19 +55,16 @@ TEST_F(NetworkIdentityTest, ChangIpWritesTheBatchAndRunsItHiddenWhenThisPcHasAnA
   WriteBytes("ipc.ini", kIpc);
   WriteBytes("ip.txt", "old dump");
   TheFrmTray().ChangIP();
-  std::string batch = ReadBytes("ipSet.bat");
-  EXPECT_EQ(batch.substr(0, batch.find("\r\n")),
-            "C:\\WINDOWS\\system32\\netsh -c int ip set address name=\"\xB7\xCE\xC4\xC3 \xBF\xB5\xBF\xAA "
-            "\xBF\xAC\xB0\xE1\" source=static addr=10.0.0.107 mask=255.255.255.0 gateway=10.0.0.1 gwmetric=0")
-      << "the connection's Korean name in the ANSI code page";
+  // The connection's Korean name in the ANSI code page.
   const std::string netsh = "C:\\WINDOWS\\system32\\netsh -c ";
   const std::string name = "name=\"\xB7\xCE\xC4\xC3 \xBF\xB5\xBF\xAA \xBF\xAC\xB0\xE1\"";
-  EXPECT_EQ(batch.substr(batch.find("\r\n") + 2),
+  EXPECT_EQ(ReadBytes("ipSet.bat"),
+            netsh + "int ip set address " + name + " source=static addr=10.0.0.107 mask=255.255.255.0 gateway=10.0.0.1"
+            " gwmetric=0\r\n" +
             netsh + "int ip set dns " + name + " source=static addr=168.126.63.1 register=PRIMARY\r\n" +
-            netsh + "int ip add dns " + name + " addr= index=2\r\n" +
+            netsh + "int ip add dns " + name + " addr=168.126.63.2 index=2\r\n" +
             netsh + "int ip set wins " + name + " source = static addr = none\r\n" +
-            netsh + "interface dump > ip.txt\r\n")
-      << "an empty DNS2 still gives its line, with an empty address";
+            netsh + "interface dump > ip.txt\r\n");
   EXPECT_FALSE(FileExists(Path("ip.txt"))) << "the old dump is removed";
   ASSERT_EQ(launches.started.size(), 1u);
   EXPECT_EQ(launches.started[0].file, Path("ipSet.bat"));
